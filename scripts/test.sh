@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the sanitizer build and a bounded fuzz run.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+jobs="$(nproc)"
+
+echo "== build and test" >&2
+build_tree "$ROOT/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON
+ctest --test-dir "$ROOT/build/test" -j "$jobs" --output-on-failure
+
+echo "== address and undefined-behaviour sanitizers" >&2
+build_tree "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$ROOT/build/asan" -j "$jobs" --output-on-failure
+
+echo "== fuzz: replay of the corpus, then a fixed number of runs" >&2
+build_tree "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++-14
+fuzzer="$ROOT/build/fuzz/bin/fuzz_records"
+"$fuzzer" "$ROOT"/fuzz/corpus/records/* 2>&1 | tail -n 1
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp "$ROOT"/fuzz/corpus/records/* "$work"/
+"$fuzzer" -seed=1 -runs=4000 -max_len=280000 -print_final_stats=0 "$work" 2>&1 | tail -n 1
+
+echo "All tests passed." >&2
