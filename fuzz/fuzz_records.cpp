@@ -77,11 +77,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // The entries a reader of the log visits: those the provider record says are in use.
         const int count = call_count(*providers, p);
         for (int b = 1; b <= count; ++b) {
+            sink(call_speed(*calls, p, b) + total_time(*calls, p, b) + bytes_out(*calls, p, b) +
+                 call_start(*calls, p, b) + call_duration(*calls, p, b) + call_cost(*calls, p, b));
+        }
+        // Texts are slow under the sanitizers: the first and last entries stand for the rest.
+        for (const int b : {1, count}) {
+            if (b < 1)
+                continue;
             texts_of_time(call_start(*calls, p, b));
             texts_of_time(call_duration(*calls, p, b));
             sink(realtostr(3, call_cost(*calls, p, b)));
             sink(Formats::russian().float_text(bytes_in(*calls, p, b)));
-            sink(call_speed(*calls, p, b) + total_time(*calls, p, b) + bytes_out(*calls, p, b));
         }
     }
 
@@ -90,12 +96,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         sink(save_mode(*adapters, n));
         sink(card_description(*adapters, n));
         sink(card_prices(*adapters, n).price_in_mb + card_exit_costs(*adapters, n).exit_cost_out);
-        for (int k = 1; k <= reading_count(*adapters, n); ++k) {
+        const int count = reading_count(*adapters, n);
+        for (int k = 1; k <= count; ++k) {
+            sink(reading_ip(*adapters, n, k).bytes().size() + reading_time(*adapters, n, k) +
+                 reading_in_kb(*adapters, n, k) + reading_out_kb(*adapters, n, k) + reading_speed(*adapters, n, k) +
+                 reading_cost_in(*adapters, n, k) + reading_cost_out(*adapters, n, k));
+        }
+        for (const int k : {1, count}) {
+            if (k < 1)
+                continue;
             sink(reading_ip(*adapters, n, k));
             texts_of_time(reading_time(*adapters, n, k));
             sink(realtostr(3, reading_in_kb(*adapters, n, k)));
-            sink(reading_out_kb(*adapters, n, k) + reading_speed(*adapters, n, k) +
-                 reading_cost_in(*adapters, n, k) + reading_cost_out(*adapters, n, k));
         }
     }
 

@@ -18,11 +18,22 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 echo "== fuzz: replay of the corpus, then a fixed number of runs" >&2
 build_tree "$ROOT/build/fuzz" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++-14
+# run_quietly WHAT COMMAND...: shows the fuzzer's output only when it fails.
+run_quietly() {
+    local what="$1" out
+    shift
+    if ! out="$("$@" 2>&1)"; then
+        echo "$out" >&2
+        echo "fuzz $what failed" >&2
+        exit 1
+    fi
+    echo "fuzz $what: ok" >&2
+}
 fuzzer="$ROOT/build/fuzz/bin/fuzz_records"
-"$fuzzer" "$ROOT"/fuzz/corpus/records/* 2>&1 | tail -n 1
+run_quietly "replay" "$fuzzer" "$ROOT"/fuzz/corpus/records/*
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cp "$ROOT"/fuzz/corpus/records/* "$work"/
-"$fuzzer" -seed=1 -runs=4000 -max_len=280000 -print_final_stats=0 "$work" 2>&1 | tail -n 1
+run_quietly "4000 runs, seed 1" "$fuzzer" -seed=1 -runs=4000 -max_len=280000 "$work"
 
 echo "All tests passed." >&2
