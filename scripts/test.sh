@@ -12,7 +12,7 @@ ctest --test-dir "$ROOT/build/test" -j "$jobs" --output-on-failure
 
 echo "== address and undefined-behaviour sanitizers" >&2
 build_tree "$ROOT/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SANITIZE=ON -DVELMORA_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$ROOT/build/asan" -j "$jobs" --output-on-failure
 
 echo "== fuzz: replay of the corpus, then a fixed number of runs" >&2
