@@ -117,6 +117,17 @@ bool at_end(QStringView text, qsizetype pos)
     return pos == text.size();
 }
 
+// The whole text, blanks around it aside, read against one pattern.
+std::optional<double> scan_whole(const QString &pattern, QStringView text, std::optional<double> (*value)(const Fields &))
+{
+    text = text.trimmed();
+    Fields f;
+    qsizetype pos = 0;
+    if (!scan(pattern, text, pos, f) || !at_end(text, pos))
+        return std::nullopt;
+    return value(f);
+}
+
 } // namespace
 
 Formats::Formats(QString short_date, QString long_time, QChar decimal_separator)
@@ -148,22 +159,12 @@ QString Formats::date_time_text(TDateTime value) const
 
 std::optional<TDateTime> Formats::parse_date(QStringView text) const
 {
-    text = text.trimmed();
-    Fields f;
-    qsizetype pos = 0;
-    if (!scan(short_date_, text, pos, f) || !at_end(text, pos))
-        return std::nullopt;
-    return date_value(f);
+    return scan_whole(short_date_, text, date_value);
 }
 
 std::optional<TDateTime> Formats::parse_time(QStringView text) const
 {
-    text = text.trimmed();
-    Fields f;
-    qsizetype pos = 0;
-    if (!scan(long_time_, text, pos, f) || !at_end(text, pos))
-        return std::nullopt;
-    return time_value(f);
+    return scan_whole(long_time_, text, time_value);
 }
 
 std::optional<TDateTime> Formats::parse_date_time(QStringView text) const

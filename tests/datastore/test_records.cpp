@@ -3,7 +3,10 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <fstream>
 #include <vector>
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -51,10 +54,15 @@ std::unique_ptr<Record> decode(const Bytes &bytes)
     return rec;
 }
 
+// Written to its file, the record must give back the very bytes it was decoded from.
 template <class Record>
 void expect_same_bytes(const Record &rec, const Bytes &bytes)
 {
-    EXPECT_EQ(0, std::memcmp(&rec, bytes.data(), sizeof rec));
+    QTemporaryDir dir;
+    ASSERT_FALSE(save_record(rec, dir.path().toStdString()).has_value());
+    std::ifstream in(record_path<Record>(dir.path().toStdString()), std::ios::binary);
+    const Bytes written{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_TRUE(written == bytes);
 }
 
 } // namespace
