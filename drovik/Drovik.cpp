@@ -1,66 +1,35 @@
-// Drovik: the program's entry. For now it opens its window over the data folder (the current
-// directory), and saves the data files when the window closes or a stop signal arrives.
-#include <csignal>
-#include <cstdio>
-
+// Drovik: the program's entry. The data folder is the current directory.
 #include <QApplication>
-#include <QSocketNotifier>
-#include <QWidget>
+#include <QSessionManager>
 
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include "datastore/data_files.h"
-
-namespace {
-
-int g_signal_pipe[2] = {-1, -1};
-
-void on_stop_signal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const auto n = ::write(g_signal_pipe[1], &byte, 1);
-}
-
-// A signal may only wake the event loop; quitting happens on the loop's own thread.
-void quit_on_stop_signals(QApplication &app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signal_pipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(g_signal_pipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
-        char byte;
-        [[maybe_unused]] const auto n = ::read(g_signal_pipe[0], &byte, 1);
-        app.quit();
-    });
-    struct sigaction action {};
-    action.sa_handler = on_stop_signal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int sig : {SIGTERM, SIGINT, SIGHUP})
-        ::sigaction(sig, &action, nullptr);
-}
-
-} // namespace
+#include "drovik/Unit1.h"
+#include "drovik/shell/product.h"
+#include "platform/linux/linux_services.h"
+#include "platform/linux/stop_signals.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora XP"));
-    quit_on_stop_signals(app);
+    QApplication::setApplicationName(QStringLiteral("velmora-xp"));
+    QApplication::setApplicationDisplayName(product_caption());
+    // The window may hide to the tray; only an explicit end stops the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    auto data = datastore::make_data_set();
-    datastore::load_all(*data);
+    platform::LinuxServices linux_services;
+    if (!linux_services.single_instance.claim())
+        return 0;
 
-    QWidget window;
-    window.setObjectName(QStringLiteral("TForm1"));
-    window.setWindowTitle(QStringLiteral("Velmora XP"));
-    window.setFixedSize(749, 433);
-    window.show();
+    TForm1 form(linux_services.services());
+    platform::on_stop_signals(&form, [&form] { form.end_program(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) {
+        form.end_program();
+    });
 
-    const int code = app.exec();
-
-    for (const auto &error : datastore::save_all(*data))
-        std::fprintf(stderr, "%s\n", qUtf8Printable(error.text()));
-    return code;
+    if (!form.ending()) {
+        if (!form.start_hidden())
+            form.show();
+        QApplication::exec();
+    }
+    form.FormDestroy();
+    return 0;
 }

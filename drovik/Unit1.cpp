@@ -1,0 +1,64 @@
+#include "drovik/Unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QShowEvent>
+
+TForm1::TForm1(platform::Services services, std::filesystem::path data_folder)
+    : svc_(services), data_folder_(std::move(data_folder)), data_(datastore::make_data_set())
+{
+    build_frame();
+    svc_.single_instance.on_activation_request([this] { come_forward(); });
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The window is not closed here: ending the loop is what leads to FormDestroy.
+    event->ignore();
+    end_program();
+}
+
+void TForm1::end_program()
+{
+    // A session manager or a stop signal would not wait for an answer.
+    svc_.dialogs.stop_asking();
+    ending_ = true;
+    // Ends nested loops too, so an open message box returns without an answer.
+    QCoreApplication::exit(0);
+}
+
+void TForm1::exitbutClick()
+{
+    end_program();
+}
+
+void TForm1::come_forward()
+{
+    if (svc_.tray.visible())
+        svc_.tray.set_visible(false);
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+QString TForm1::status_text(int panel) const
+{
+    return status_panels.at(static_cast<std::size_t>(panel))->text();
+}
+
+void TForm1::set_status_text(int panel, const QString &text)
+{
+    status_panels.at(static_cast<std::size_t>(panel))->setText(text);
+}

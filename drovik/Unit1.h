@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+
+#include <QWidget>
+
+#include "datastore/data_files.h"
+#include "platform/services.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTimer;
+
+// The main window of Drovik. Its handlers are spread over the subsystem folders; each reads
+// controls, calls the logic of its subsystem and writes controls.
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `data_folder`: where the five data files are; empty for the current directory.
+    explicit TForm1(platform::Services services, std::filesystem::path data_folder = {});
+    ~TForm1() override;
+
+    // Start-up and shutdown.
+    void FormCreate();
+    void FormShow();
+    void FormDestroy();
+    // With "start in tray" the window is not shown when the program starts.
+    bool start_hidden() const { return start_hidden_; }
+
+    // Ends the application's event loop, also from inside a modal box; FormDestroy follows.
+    void end_program();
+    bool ending() const { return ending_; }
+    // A later start of the program asked this one to come forward.
+    void come_forward();
+
+    // The data files.
+    void load_dat();
+    bool Save_ini();
+    bool save_call();
+    bool save_prov();
+    bool save_tarif();
+    bool save_ethernet();
+
+    // The monitor tick.
+    void Timer1Timer();
+
+    // Buttons of the frame.
+    void exitbutClick();
+
+    datastore::DataSet &data() { return *data_; }
+    datastore::SettingsRecord &settings() { return data_->settings; }
+    QString status_text(int panel) const;
+
+    // Run-time state.
+    bool online = false;
+    std::uint8_t current_provider = 0;
+    std::array<bool, 2> card_saved{};
+    std::int32_t session_bytes_in = 0;
+    std::int32_t session_bytes_out = 0;
+    std::int32_t session_speed = 1000000;
+    datastore::TDateTime session_start = 10.0;
+    datastore::TDateTime session_now = 1.0;
+    bool clock_hint_active = false;
+    std::uint8_t current_row = 0;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void build_frame();
+    void build_about_page(QWidget *page);
+    QWidget *build_right_column();
+    void set_status_text(int panel, const QString &text);
+    // Writes one record and tells the user of a failure, once per file and run.
+    template <class Record> bool write_file(const Record &rec);
+    void show_modem_watch_state();
+    void restore_option_boxes();
+
+    // Steps of other subsystems, called from the frame.
+    void adapter_startup();
+    void adapter_save_schedule();
+    void save_exit_readings();
+    void machine_setup();
+    void copy_card_save_params();
+    int count_connections();
+    void session_start_steps();
+    void WorkInet();
+    void session_end_steps();
+    void Workwithoutinet();
+    void check_prov();
+    void show_current_provider();
+
+public:
+    // Controls of the frame (the spec's names, also their objectName).
+    QTabWidget *PageControl1 = nullptr;
+    QWidget *suiTabSheet1 = nullptr;
+    QWidget *suiTabSheet2 = nullptr;
+    QWidget *suiTabSheet5 = nullptr;
+    QWidget *suiTabSheet6 = nullptr;
+    QWidget *suiTabSheet3 = nullptr;
+    QLabel *Label66 = nullptr;
+    QLabel *Label67 = nullptr;
+    QPushButton *suiButton7 = nullptr;
+    QPushButton *suiButton8 = nullptr;
+    QLabel *Image6 = nullptr;
+    QLabel *Label46 = nullptr;
+    QLabel *Image12 = nullptr;
+    QCheckBox *dialup1 = nullptr;
+    QPushButton *suiButton12 = nullptr;
+    QLabel *Image13 = nullptr;
+    QLabel *Image14 = nullptr;
+    QPushButton *Button21 = nullptr;
+    QPushButton *exitbut = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    std::array<QLabel *, 3> status_panels{};
+
+    QTimer *Timer1 = nullptr;
+    QTimer *Timer2 = nullptr;
+    QTimer *Timer3 = nullptr;
+    QTimer *Card1 = nullptr;
+    QTimer *Card2 = nullptr;
+    QTimer *autopower = nullptr;
+    QTimer *mail = nullptr;
+
+private:
+    platform::Services svc_;
+    std::filesystem::path data_folder_;
+    std::unique_ptr<datastore::DataSet> data_;
+    std::set<std::string> reported_files_;
+    bool start_hidden_ = false;
+    bool ending_ = false;
+    bool in_tick_ = false;
+};

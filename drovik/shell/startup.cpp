@@ -1,0 +1,83 @@
+// Start-up and shutdown of the main window.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTabWidget>
+#include "drovik/shell/timers.h"
+
+#include "drovik/Unit1.h"
+#include "drovik/shell/product.h"
+
+void TForm1::FormCreate()
+{
+    PageControl1->setCurrentWidget(suiTabSheet1);
+
+    online = false;
+    card_saved = {false, false};
+    session_bytes_in = 0;
+    session_bytes_out = 0;
+    session_speed = 1000000;
+    session_start = 10.0;
+    session_now = 1.0;
+
+    setWindowTitle(product_caption());
+    QApplication::setApplicationDisplayName(product_caption());
+    svc_.tray.set_hint(product_caption());
+    Label66->setText(product_caption());
+    Label67->setText(product_caption());
+
+    load_dat();
+
+    if (settings().start_in_tray == 1) {
+        start_hidden_ = true;
+        svc_.tray.set_visible(!svc_.tray.visible());
+    }
+
+    adapter_startup();
+    show_modem_watch_state();
+    restore_option_boxes();
+
+    clock_hint_active = datastore::is_set(settings().clock_hint);
+    set_running(Timer2, settings().provider_watch_off == 0);
+    Timer1->start();
+
+    machine_setup();
+}
+
+void TForm1::show_modem_watch_state()
+{
+    const bool off = datastore::is_set(settings().modem_watch_off);
+    set_status_text(1, off ? QStringLiteral("Слежение за модемом отключено") : QStringLiteral("Слежение за модемом включено"));
+}
+
+void TForm1::restore_option_boxes()
+{
+    // Setting a box from the stored value must not run its click handler: the handlers are
+    // connected to `clicked`, which setChecked does not emit.
+    dialup1->setChecked(datastore::is_set(settings().dialup_lock));
+    if (dialup1->isChecked())
+        Image12->show();
+}
+
+void TForm1::FormShow()
+{
+    check_prov();
+    if (!online) {
+        if (current_provider == 0)
+            current_provider = 1;
+        show_current_provider();
+    }
+}
+
+void TForm1::FormDestroy()
+{
+    Timer1->stop();
+    save_exit_readings();
+    if (online)
+        Workwithoutinet();
+    Save_ini();
+    save_call();
+    save_prov();
+    save_tarif();
+    save_ethernet();
+}

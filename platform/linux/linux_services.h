@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/linux/linux_clock.h"
+#include "platform/linux/linux_dialogs.h"
+#include "platform/linux/linux_single_instance.h"
+#include "platform/linux/linux_tray.h"
+#include "platform/linux/unavailable_services.h"
+
+namespace platform {
+
+// The services of the running program. Create it after the QApplication.
+struct LinuxServices {
+    LinuxDialogs dialogs;
+    LinuxClock clock;
+    LinuxTray tray;
+    LinuxSingleInstance single_instance;
+    NoRegistry registry;
+    NoPower power;
+    NoLauncher launcher;
+    NoModems modems;
+    NoDialup dialup;
+    NoNetInterfaces netifaces;
+    NoPop3 pop3;
+    NoTariffLibrary tariff_library;
+    NoReportLibrary report_library;
+
+    Services services()
+    {
+        return {dialogs, clock, tray, single_instance, registry, power, launcher, modems,
+                dialup, netifaces, pop3, tariff_library, report_library};
+    }
+};
+
+} // namespace platform

@@ -1,0 +1,65 @@
+#include "linux_tray.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace platform {
+namespace {
+
+// A plain disc: grey while idle, green while a session is watched.
+QIcon disc(const QColor &color)
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(color);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawEllipse(3, 3, 26, 26);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+LinuxTray::LinuxTray()
+{
+    set_image(TrayImage::Idle);
+}
+
+bool LinuxTray::available() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void LinuxTray::set_image(TrayImage image)
+{
+    icon_.setIcon(disc(image == TrayImage::Online ? QColor(40, 170, 60) : QColor(150, 150, 150)));
+}
+
+void LinuxTray::show_balloon(const QString &title, const QString &text, BalloonIcon icon, int timeout_s)
+{
+    icon_.showMessage(title, text,
+                      icon == BalloonIcon::Error ? QSystemTrayIcon::Critical : QSystemTrayIcon::Information,
+                      timeout_s * 1000);
+}
+
+void LinuxTray::hide_balloon()
+{
+    // Qt offers no way to take a shown message back; the tray work replaces this.
+}
+
+void LinuxTray::on_balloon_clicked(std::function<void()> handler)
+{
+    QObject::connect(&icon_, &QSystemTrayIcon::messageClicked, &icon_, std::move(handler));
+}
+
+void LinuxTray::on_double_clicked(std::function<void()> handler)
+{
+    QObject::connect(&icon_, &QSystemTrayIcon::activated, &icon_,
+                     [handler = std::move(handler)](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason == QSystemTrayIcon::DoubleClick)
+                             handler();
+                     });
+}
+
+} // namespace platform

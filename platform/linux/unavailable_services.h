@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/services.h"
+
+// Services whose Linux side has not been written yet: they report that nothing is there, so
+// the program runs as it does on a machine without that device or feature.
+namespace platform {
+
+class NoRegistry : public Registry {
+public:
+    std::optional<std::uint32_t> read(const QString &, const QString &) override { return std::nullopt; }
+    bool write(const QString &, const QString &, std::uint32_t) override { return false; }
+};
+
+class NoPower : public Power {
+public:
+    bool power_off(bool) override { return false; }
+};
+
+class NoLauncher : public Launcher {
+public:
+    bool start(Program, const QString &) override { return false; }
+};
+
+class NoModems : public Modems {
+public:
+    std::vector<ModemDevice> list() override { return {}; }
+};
+
+class NoDialup : public Dialup {
+public:
+    std::vector<ActiveConnection> active_connections() override { return {}; }
+    ConnectionHandle first_link(ConnectionHandle) override { return 0; }
+    std::optional<IpProjection> ip_projection(ConnectionHandle) override { return std::nullopt; }
+    std::optional<LinkStatistics> statistics(ConnectionHandle) override { return std::nullopt; }
+    std::optional<QString> hang_up(ConnectionHandle) override { return QStringLiteral("no dial-up support"); }
+    std::vector<QString> phonebook_entries() override { return {}; }
+    QString phonebook_path() override { return {}; }
+    bool is_valid_new_entry_name(const QString &) override { return false; }
+    std::optional<QString> rename_entry(const QString &, const QString &) override
+    {
+        return QStringLiteral("no dial-up support");
+    }
+    bool edit_entry(const QString &) override { return false; }
+    bool create_entry() override { return false; }
+};
+
+class NoNetInterfaces : public NetInterfaces {
+public:
+    std::vector<InterfaceSnapshot> take_snapshot() override { return {}; }
+};
+
+class NoPop3 : public Pop3 {
+public:
+    bool connect_and_login(const QString &, int, const QString &, const QString &, int) override { return false; }
+    std::optional<int> message_count() override { return std::nullopt; }
+    std::optional<MailHeaders> headers(int) override { return std::nullopt; }
+    std::optional<std::int64_t> size(int) override { return std::nullopt; }
+    bool remove(int) override { return false; }
+    void quit() override {}
+    QString last_error() const override { return QStringLiteral("no mail support"); }
+};
+
+class NoTariffLibrary : public TariffLibrary {
+public:
+    bool load() override { return false; }
+    void unload() override {}
+    bool loaded() const override { return false; }
+    std::int32_t show_tarif_form(std::intptr_t, std::uint8_t) override { return 0; }
+    void change_record(std::uint8_t, const std::uint8_t *) override {}
+    float money_on_time(std::uint8_t, std::uint8_t, std::uint8_t *, double, double) override { return 0; }
+    QString last_error() const override { return QStringLiteral("Kolvane.so: not available yet"); }
+};
+
+class NoReportLibrary : public ReportLibrary {
+public:
+    bool load() override { return false; }
+    void unload() override {}
+    bool loaded() const override { return false; }
+    void show_report_form(std::intptr_t, const std::uint8_t *, const QByteArray &, const QByteArray &) override {}
+    QString last_error() const override { return QStringLiteral("Report.so: not available yet"); }
+};
+
+} // namespace platform
