@@ -15,12 +15,19 @@ int main(int argc, char *argv[])
     // The window may hide to the tray; only an explicit end stops the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Installed first, so that a stop signal is never fatal; it is acted on once the loop runs.
+    TForm1 *window = nullptr;
+    platform::on_stop_signals(&app, [&window] {
+        if (window != nullptr)
+            window->end_program();
+    });
+
     platform::LinuxServices linux_services;
     if (!linux_services.single_instance.claim())
         return 0;
 
     TForm1 form(linux_services.services());
-    platform::on_stop_signals(&form, [&form] { form.end_program(); });
+    window = &form;
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) {
         form.end_program();
     });

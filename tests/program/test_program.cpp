@@ -1,10 +1,13 @@
-// The deliverables as built: the program starts over a data folder and ends cleanly on a stop
-// signal with its files written; both libraries load by full path from the program's folder.
+// The deliverables as built: the program over a data folder of its own, ended by signals, and a
+// second start; both libraries load by full path from the program's folder.
 #include <csignal>
 #include <filesystem>
+#include <memory>
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -12,38 +15,86 @@
 namespace fs = std::filesystem;
 
 namespace {
+
 const QString kBinDir = QStringLiteral(VELMORA_BIN_DIR);
+
+// One program with its own data and runtime folders, so parallel tests never meet.
+class Program {
+public:
+    explicit Program(const QString &runtime_dir)
+    {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_dir);
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(data.path());
+        process.start(kBinDir + QStringLiteral("/drovik"), {});
+    }
+    ~Program()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    void signal(int sig) { ::kill(static_cast<pid_t>(process.processId()), sig); }
+    bool ended_cleanly()
+    {
+        if (!process.waitForFinished(20000))
+            return false;
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+    fs::path folder() const { return data.path().toStdString(); }
+
+    QTemporaryDir data;
+    QProcess process;
+};
+
+// The program is ready once it listens for later starts.
+bool wait_until_listening(const QTemporaryDir &runtime)
+{
+    return QTest::qWaitFor([&] { return QFile::exists(runtime.filePath(QStringLiteral("velmora-xp.socket"))); },
+                           15000);
 }
 
-TEST(Program, StartsOverAnEmptyDataFolderAndQuitsOnSigterm)
+void expect_all_files_written(const fs::path &folder)
 {
-    QTemporaryDir data;
-    QTemporaryDir runtime;
-    QProcess program;
-    program.setWorkingDirectory(data.path());
-    auto env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    program.setProcessEnvironment(env);
-    program.start(kBinDir + QStringLiteral("/drovik"), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    program.waitForFinished(1500); // let it reach its event loop
-    ASSERT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().toStdString();
-
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    if (!program.waitForFinished(20000)) {
-        program.kill();
-        FAIL() << "the program did not end on SIGTERM";
-    }
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
-
-    const fs::path folder = data.path().toStdString();
     EXPECT_EQ(fs::file_size(folder / "Провайдер инфо.dat"), 2532u);
     EXPECT_EQ(fs::file_size(folder / "Тариф.dat"), 2160u);
     EXPECT_EQ(fs::file_size(folder / "Настройки.ini"), 60u);
     EXPECT_EQ(fs::file_size(folder / "Соединения.dat"), 279000u);
     EXPECT_EQ(fs::file_size(folder / "Ethernet.dat"), 62560u);
+}
+
+} // namespace
+
+class StopSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(StopSignal, EndsTheProgramWithEveryFileWritten)
+{
+    QTemporaryDir runtime;
+    Program program(runtime.path());
+    ASSERT_TRUE(wait_until_listening(runtime)) << program.process.readAllStandardError().toStdString();
+    program.signal(GetParam());
+    ASSERT_TRUE(program.ended_cleanly()) << program.process.readAllStandardError().toStdString();
+    expect_all_files_written(program.folder());
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, StopSignal, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
+
+TEST(Program, ASecondStartLeavesTheFirstRunningAndEndsAtOnce)
+{
+    QTemporaryDir runtime;
+    Program first(runtime.path());
+    ASSERT_TRUE(wait_until_listening(runtime));
+
+    Program second(runtime.path());
+    ASSERT_TRUE(second.ended_cleanly()) << second.process.readAllStandardError().toStdString();
+    EXPECT_FALSE(fs::exists(second.folder() / "Настройки.ini")) << "the second start must not run the window";
+    EXPECT_EQ(first.process.state(), QProcess::Running);
+
+    first.signal(SIGTERM);
+    EXPECT_TRUE(first.ended_cleanly());
 }
 
 TEST(Program, LibrariesLoadByFullPath)
