@@ -49,8 +49,9 @@ public:
     bool save_tarif();
     bool save_ethernet();
 
-    // The monitor tick.
+    // The monitor tick, and the arming of Timer1 for the next one.
     void Timer1Timer();
+    void schedule_tick();
 
     // Buttons of the frame.
     void exitbutClick();

@@ -1,8 +1,10 @@
 // The monitor tick: the clock in the status bar, the card save schedule and the dial-up session.
 #include <QLabel>
+#include <QTimer>
 
 #include "datastore/formats.h"
 #include "drovik/Unit1.h"
+#include "drovik/shell/product.h"
 
 namespace {
 
@@ -46,6 +48,12 @@ void TForm1::Timer1Timer()
     } else if (online) {
         session_end_steps();
     }
+}
+
+void TForm1::schedule_tick()
+{
+    const int msec = datastore::decode_time(svc_.clock.now()).msec;
+    Timer1->start(1000 - msec + kTickOffsetMs);
 }
 
 int TForm1::count_connections()

@@ -77,15 +77,20 @@ void TForm1::build_frame()
     outer->addLayout(top, 1);
     outer->addWidget(StatusBar1);
 
-    Timer1 = timer(this, "Timer1", kTickIntervalMs);
+    Timer1 = timer(this, "Timer1", 1000);
     Timer1->setTimerType(Qt::PreciseTimer);
+    Timer1->setSingleShot(true);
     Timer2 = timer(this, "Timer2", 5000);
     Timer3 = timer(this, "Timer3", 1000);
     Card1 = timer(this, "Card1", 3600000);
     Card2 = timer(this, "Card2", 3600000);
     autopower = timer(this, "autopower", 300000);
     mail = timer(this, "mail", 300000);
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        // Armed again first, so that ticks keep coming while this one waits in a box.
+        schedule_tick();
+        Timer1Timer();
+    });
     connect(Timer2, &QTimer::timeout, this, &TForm1::check_prov);
 }
 

@@ -39,7 +39,7 @@ void TForm1::FormCreate()
 
     clock_hint_active = datastore::is_set(settings().clock_hint);
     set_running(Timer2, settings().provider_watch_off == 0);
-    Timer1->start();
+    schedule_tick();
 
     machine_setup();
 }

@@ -36,7 +36,7 @@ TEST_F(FormTest, FrameHasItsPagesCaptionsAndTimers)
         int interval;
         bool active;
     } timers[] = {
-        {f.Timer1, "Timer1", 50, true},      {f.Timer2, "Timer2", 5000, true},  {f.Timer3, "Timer3", 1000, true},
+        {f.Timer2, "Timer2", 5000, true},  {f.Timer3, "Timer3", 1000, true},
         {f.autopower, "autopower", 300000, false}, {f.mail, "mail", 300000, false},
         {f.Card1, "Card1", 3600000, false},  {f.Card2, "Card2", 3600000, false},
     };
@@ -46,6 +46,8 @@ TEST_F(FormTest, FrameHasItsPagesCaptionsAndTimers)
         EXPECT_EQ(t.timer->interval(), t.interval);
         EXPECT_EQ(t.timer->isActive(), t.active);
     }
+
+    EXPECT_TRUE(f.Timer1->isActive());
 
     EXPECT_EQ(f.status_text(0), QStringLiteral("Слежение за сетью включено"));
     EXPECT_EQ(f.status_text(1), QStringLiteral("Слежение за модемом включено"));
@@ -155,6 +157,16 @@ TEST_F(FormTest, ExitButtonEndsTheProgram)
     TForm1 &f = start();
     f.exitbut->click();
     EXPECT_TRUE(f.ending());
+}
+
+TEST_F(FormTest, TheTickComesJustAfterEachWallClockSecondBegins)
+{
+    fakes.clock.time = datastore::compose({2026, 12, 8}, {9, 5, 7, 400});
+    TForm1 &f = start();
+    EXPECT_EQ(f.Timer1->interval(), 620);
+    fakes.clock.time = datastore::compose({2026, 12, 8}, {9, 5, 8, 21});
+    f.schedule_tick();
+    EXPECT_EQ(f.Timer1->interval(), 999);
 }
 
 TEST_F(FormTest, TickShowsTheClockAndBringsTheTrayIconForAHiddenWindow)
