@@ -1,6 +1,8 @@
 // The frame of the main window: pages, right-hand column, status bar and timers. Each page's own
 // controls are laid out by the subsystem that owns the page.
 #include <QCheckBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +44,8 @@ void TForm1::build_frame()
 {
     setObjectName(QStringLiteral("TForm1"));
     setFixedSize(749, 433);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 
     PageControl1 = named(new QTabWidget(this), "PageControl1");
     const std::pair<QWidget **, const char *> pages[] = {
@@ -57,10 +61,11 @@ void TForm1::build_frame()
 
     StatusBar1 = named(new QStatusBar(this), "StatusBar1");
     StatusBar1->setSizeGripEnabled(false);
-    const int widths[] = {190, 210, 0};
+    const int widths[] = {205, 225, 0};
     for (int i = 0; i < 3; ++i) {
         status_panels[i] = new QLabel(StatusBar1);
         status_panels[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i));
+        status_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         if (widths[i] > 0)
             status_panels[i]->setFixedWidth(widths[i]);
         StatusBar1->addWidget(status_panels[i], widths[i] > 0 ? 0 : 1);
