@@ -29,6 +29,6 @@ TEST(Scramble, BackwardUndoesForwardForEveryByte)
     std::string all;
     for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
-    for (const std::string key : {"583", "947", "817", "\xFF", std::string(1, '\0')})
+    for (const std::string &key : {std::string("583"), std::string("947"), std::string("\xFF"), std::string(1, '\0')})
         EXPECT_EQ(scramble(scramble(all, key, Forward), key, Backward), all);
 }
