@@ -12,6 +12,7 @@
 #include "platform/registry.h"
 #include "platform/single_instance.h"
 #include "platform/tray.h"
+#include "platform/volume.h"
 
 namespace platform {
 
@@ -31,6 +32,7 @@ struct Services {
     Pop3 &pop3;
     TariffLibrary &tariff_library;
     ReportLibrary &report_library;
+    Volume &volume;
 };
 
 } // namespace platform

@@ -216,6 +216,12 @@ private:
     bool loaded_ = false;
 };
 
+class FakeVolume : public Volume {
+public:
+    QString serial = QStringLiteral("1A2B-3C4D");
+    QString identity(const std::filesystem::path &) override { return serial; }
+};
+
 // Every service as a fake, for a window under test.
 struct FakeServices {
     FakeDialogs dialogs;
@@ -231,11 +237,12 @@ struct FakeServices {
     FakePop3 pop3;
     FakeTariffLibrary tariff_library;
     FakeReportLibrary report_library;
+    FakeVolume volume;
 
     Services services()
     {
         return {dialogs, clock, tray, single_instance, registry, power, launcher, modems,
-                dialup, netifaces, pop3, tariff_library, report_library};
+                dialup, netifaces, pop3, tariff_library, report_library, volume};
     }
 };
 

@@ -2,8 +2,14 @@
 
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_dialogs.h"
+#include "platform/linux/linux_launcher.h"
+#include "platform/linux/linux_modems.h"
+#include "platform/linux/linux_power.h"
+#include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_single_instance.h"
 #include "platform/linux/linux_tray.h"
+#include "platform/linux/linux_volume.h"
+#include "platform/linux/sysroot.h"
 #include "platform/linux/unavailable_services.h"
 
 namespace platform {
@@ -14,20 +20,21 @@ struct LinuxServices {
     LinuxClock clock;
     LinuxTray tray;
     LinuxSingleInstance single_instance;
-    NoRegistry registry;
-    NoPower power;
-    NoLauncher launcher;
-    NoModems modems;
+    LinuxRegistry registry;
+    LinuxPower power;
+    LinuxLauncher launcher;
+    LinuxModems modems{default_sysroot()};
     NoDialup dialup;
     NoNetInterfaces netifaces;
     NoPop3 pop3;
     NoTariffLibrary tariff_library;
     NoReportLibrary report_library;
+    LinuxVolume volume{default_sysroot()};
 
     Services services()
     {
         return {dialogs, clock, tray, single_instance, registry, power, launcher, modems,
-                dialup, netifaces, pop3, tariff_library, report_library};
+                dialup, netifaces, pop3, tariff_library, report_library, volume};
     }
 };
 

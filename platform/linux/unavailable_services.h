@@ -6,27 +6,6 @@
 // the program runs as it does on a machine without that device or feature.
 namespace platform {
 
-class NoRegistry : public Registry {
-public:
-    std::optional<std::uint32_t> read(const QString &, const QString &) override { return std::nullopt; }
-    bool write(const QString &, const QString &, std::uint32_t) override { return false; }
-};
-
-class NoPower : public Power {
-public:
-    bool power_off(bool) override { return false; }
-};
-
-class NoLauncher : public Launcher {
-public:
-    bool start(Program, const QString &) override { return false; }
-};
-
-class NoModems : public Modems {
-public:
-    std::vector<ModemDevice> list() override { return {}; }
-};
-
 class NoDialup : public Dialup {
 public:
     std::vector<ActiveConnection> active_connections() override { return {}; }

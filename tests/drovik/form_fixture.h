@@ -30,7 +30,7 @@ protected:
     {
         const platform::Services s = fakes.services();
         return {s.dialogs, s.clock,  s.tray,      s.single_instance, s.registry,       s.power,
-                s.launcher, s.modems, dialup, s.netifaces,      s.pop3, s.tariff_library, s.report_library};
+                s.launcher, s.modems, dialup, s.netifaces,      s.pop3, s.tariff_library, s.report_library, s.volume};
     }
 
     template <class Record>
