@@ -15,19 +15,27 @@ int main(int argc, char *argv[])
     // The window may hide to the tray; only an explicit end stops the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Installed first, so that a stop signal is never fatal; it is acted on once the loop runs.
+    platform::LinuxServices linux_services;
+
+    // Installed before anything can ask a question, so that a stop signal is never fatal. The
+    // window's start-up may already wait in a box (the first-run question): close it, and end
+    // the program as soon as the window exists.
     TForm1 *window = nullptr;
-    platform::on_stop_signals(&app, [&window] {
+    bool stop_requested = false;
+    platform::on_stop_signals(&app, [&] {
+        stop_requested = true;
+        linux_services.dialogs.stop_asking();
         if (window != nullptr)
             window->end_program();
     });
 
-    platform::LinuxServices linux_services;
     if (!linux_services.single_instance.claim())
         return 0;
 
     TForm1 form(linux_services.services());
     window = &form;
+    if (stop_requested)
+        form.end_program();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &) {
         form.end_program();
     });

@@ -1,7 +1,6 @@
 #include "drovik/Unit1.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QShowEvent>
 
@@ -9,6 +8,9 @@ TForm1::TForm1(platform::Services services, std::filesystem::path data_folder)
     : svc_(services), data_folder_(std::move(data_folder)), data_(datastore::make_data_set())
 {
     build_frame();
+    build_settings_page(suiTabSheet6);
+    build_modem_labels(suiTabSheet1);
+    build_tray_menu();
     svc_.single_instance.on_activation_request([this] { come_forward(); });
     FormCreate();
 }
@@ -20,13 +22,6 @@ void TForm1::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     if (!event->spontaneous())
         FormShow();
-}
-
-void TForm1::closeEvent(QCloseEvent *event)
-{
-    // The window is not closed here: ending the loop is what leads to FormDestroy.
-    event->ignore();
-    end_program();
 }
 
 void TForm1::end_program()

@@ -11,8 +11,12 @@
 #include "datastore/data_files.h"
 #include "platform/services.h"
 
+class QAction;
+class QButtonGroup;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -56,6 +60,30 @@ public:
     // Buttons of the frame.
     void exitbutClick();
 
+    // Tray and window behaviour.
+    void N1Click();
+    void N3Click();
+    void suiButton12Click();
+    void Hint1Click();
+    void TrayIcon1BalloonHintClick();
+    void hide_window();
+
+    // Program options.
+    void suiCheckBox4Click();
+    void suiCheckBox5Click();
+    void suiCheckBox9Click();
+    void suiCheckBox10Click();
+
+    // System tools.
+    void Reestr1Click();
+    void suiCheckBox1Click();
+    void suiCheckBox2Click();
+    void suiButton10Click();
+    void autopowerTimer();
+    void fsBitBtn6Click();
+    void N18Click();
+    void fsBitBtn17Click();
+
     datastore::DataSet &data() { return *data_; }
     datastore::SettingsRecord &settings() { return data_->settings; }
     QString status_text(int panel) const;
@@ -75,11 +103,19 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void build_frame();
     void build_about_page(QWidget *page);
     QWidget *build_right_column();
+    void build_settings_page(QWidget *page);
+    void build_modem_labels(QWidget *page);
+    void build_tray_menu();
+    void read_registry_switches();
+    void new_machine_check(const QString &identity);
+    void launch(platform::Program program, const QString &what);
+    void save_before_power_off();
     void set_status_text(int panel, const QString &text);
     // Writes one record and tells the user of a failure, once per file and run.
     template <class Record> bool write_file(const Record &rec);
@@ -99,6 +135,9 @@ private:
     void Workwithoutinet();
     void check_prov();
     void show_current_provider();
+    void Inet_disconnect();
+    void suiButton1Click();
+    void calibrate_cards();
 
 public:
     // Controls of the frame (the spec's names, also their objectName).
@@ -122,6 +161,35 @@ public:
     QPushButton *Button21 = nullptr;
     QPushButton *exitbut = nullptr;
     QStatusBar *StatusBar1 = nullptr;
+
+    QLabel *Label58 = nullptr;
+    QLabel *Label59 = nullptr;
+    QPushButton *suiButton5 = nullptr;
+
+    QGroupBox *program_options = nullptr;
+    QCheckBox *suiCheckBox4 = nullptr;
+    QCheckBox *suiCheckBox5 = nullptr;
+    QCheckBox *suiCheckBox6 = nullptr;
+    QCheckBox *suiCheckBox7 = nullptr;
+    QCheckBox *suiCheckBox8 = nullptr;
+    QCheckBox *suiCheckBox9 = nullptr;
+    QCheckBox *suiCheckBox10 = nullptr;
+    QCheckBox *suiCheckBox11 = nullptr;
+    QCheckBox *Reestr1 = nullptr;
+    QCheckBox *suiCheckBox1 = nullptr;
+    QCheckBox *suiCheckBox2 = nullptr;
+    QGroupBox *PDJXPRadioGroup1 = nullptr;
+    QButtonGroup *power_delays = nullptr;
+    QPushButton *suiButton10 = nullptr;
+
+    QMenu *PopupMenu1 = nullptr;
+    QMenu *Microsoft1 = nullptr;
+    QAction *N1 = nullptr;
+    QAction *N14 = nullptr;
+    QAction *N18 = nullptr;
+    QAction *N23 = nullptr;
+    QAction *Hint1 = nullptr;
+    QAction *N3 = nullptr;
     std::array<QLabel *, 3> status_panels{};
 
     QTimer *Timer1 = nullptr;
@@ -137,6 +205,8 @@ private:
     std::filesystem::path data_folder_;
     std::unique_ptr<datastore::DataSet> data_;
     std::set<std::string> reported_files_;
+    std::set<platform::Program> missing_programs_told_;
+    bool power_refusal_told_ = false;
     bool start_hidden_ = false;
     bool ending_ = false;
     bool in_tick_ = false;

@@ -8,3 +8,5 @@ void TForm1::session_end_steps() { online = false; }
 void TForm1::Workwithoutinet() {}
 void TForm1::check_prov() {}
 void TForm1::show_current_provider() {}
+void TForm1::Inet_disconnect() {}
+void TForm1::suiButton1Click() {}

@@ -97,6 +97,7 @@ void TForm1::build_frame()
         Timer1Timer();
     });
     connect(Timer2, &QTimer::timeout, this, &TForm1::check_prov);
+    connect(autopower, &QTimer::timeout, this, &TForm1::autopowerTimer);
 }
 
 void TForm1::build_about_page(QWidget *page)
@@ -126,6 +127,7 @@ QWidget *TForm1::build_right_column()
     suiButton7 = named(new QPushButton(QStringLiteral("Калькулятор"), column), "suiButton7");
     suiButton8 = named(new QPushButton(QStringLiteral("Отчеты"), column), "suiButton8");
     layout->addWidget(suiButton7);
+    connect(suiButton7, &QPushButton::clicked, this, &TForm1::fsBitBtn6Click);
     layout->addWidget(suiButton8);
 
     auto *power_row = new QHBoxLayout;

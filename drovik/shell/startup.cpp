@@ -50,15 +50,6 @@ void TForm1::show_modem_watch_state()
     set_status_text(1, off ? QStringLiteral("Слежение за модемом отключено") : QStringLiteral("Слежение за модемом включено"));
 }
 
-void TForm1::restore_option_boxes()
-{
-    // Setting a box from the stored value must not run its click handler: the handlers are
-    // connected to `clicked`, which setChecked does not emit.
-    dialup1->setChecked(datastore::is_set(settings().dialup_lock));
-    if (dialup1->isChecked())
-        Image12->show();
-}
-
 void TForm1::FormShow()
 {
     check_prov();

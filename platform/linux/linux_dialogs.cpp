@@ -35,13 +35,31 @@ QMessageBox::Icon qt_icon(MessageIcon icon)
 
 } // namespace
 
+void LinuxDialogs::stop_asking()
+{
+    stopped_ = true;
+    if (open_)
+        open_->done(QDialog::Rejected);
+}
+
+int LinuxDialogs::run(QDialog &dialog)
+{
+    open_ = &dialog;
+    const int result = dialog.exec();
+    open_ = nullptr;
+    return result;
+}
+
 Answer LinuxDialogs::message(const QString &text, MessageIcon icon, MessageButtons buttons)
 {
     if (stopped_) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(text));
         return Answer::None;
     }
-    QMessageBox box(qt_icon(icon), caption_of(icon), text, QMessageBox::NoButton, QApplication::activeWindow());
+    // The messages break their lines with a carriage return alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(qt_icon(icon), caption_of(icon), shown, QMessageBox::NoButton, QApplication::activeWindow());
     QAbstractButton *ok = nullptr;
     QAbstractButton *yes = nullptr;
     QAbstractButton *no = nullptr;
@@ -54,10 +72,10 @@ Answer LinuxDialogs::message(const QString &text, MessageIcon icon, MessageButto
         box.setEscapeButton(no);
         break;
     }
-    box.exec();
-    // A box whose loop was ended from outside (a stop signal) has no clicked button: no answer.
+    run(box);
+    // A box closed because the program is ending gives no answer, whatever it shows.
     const QAbstractButton *clicked = box.clickedButton();
-    if (clicked == nullptr)
+    if (stopped_ || clicked == nullptr)
         return Answer::None;
     if (clicked == ok)
         return Answer::Ok;
@@ -72,22 +90,24 @@ std::optional<QString> LinuxDialogs::input_box(const QString &caption, const QSt
 {
     if (stopped_)
         return std::nullopt;
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), caption, prompt, QLineEdit::Normal, value, &ok);
-    if (!ok)
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(value);
+    if (run(dialog) != QDialog::Accepted || stopped_)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> LinuxDialogs::open_file(const QString &caption, const QString &filter)
 {
     if (stopped_)
         return std::nullopt;
-    const QString file = QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, QString(), filter);
-    if (file.isEmpty())
+    QFileDialog dialog(QApplication::activeWindow(), caption, QString(), filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (run(dialog) != QDialog::Accepted || stopped_ || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return file;
+    return dialog.selectedFiles().front();
 }
 
 } // namespace platform

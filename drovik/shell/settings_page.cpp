@@ -1,0 +1,96 @@
+// The "Настройки" page: the program's options, the system switches and the auto power-off.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "drovik/Unit1.h"
+
+namespace {
+
+QCheckBox *option(QWidget *group, QLayout *layout, const char *name, const QString &caption)
+{
+    auto *box = new QCheckBox(caption, group);
+    box->setObjectName(QLatin1String(name));
+    layout->addWidget(box);
+    return box;
+}
+
+} // namespace
+
+void TForm1::build_settings_page(QWidget *page)
+{
+    program_options = new QGroupBox(QStringLiteral("Настройки программы"), page);
+    program_options->setObjectName(QStringLiteral("GroupBox7"));
+    auto *options = new QVBoxLayout(program_options);
+    suiCheckBox4 = option(program_options, options, "suiCheckBox4",
+                          QStringLiteral("Сворачивать при нажатии на кнопку \"крестик\""));
+    suiCheckBox5 = option(program_options, options, "suiCheckBox5", QStringLiteral("Запускать свернутым в tray"));
+    suiCheckBox6 = option(program_options, options, "suiCheckBox6", QStringLiteral("Отключить слежение за сетью"));
+    suiCheckBox7 = option(program_options, options, "suiCheckBox7", QStringLiteral("Отключить слежение за модемом"));
+    suiCheckBox8 =
+        option(program_options, options, "suiCheckBox8", QStringLiteral("Отключить слежение за провайдерами"));
+    suiCheckBox9 = option(program_options, options, "suiCheckBox9", QStringLiteral("Отключить расчет \"на лету\""));
+    suiCheckBox10 = option(program_options, options, "suiCheckBox10", QStringLiteral("Показывать Hint у часов"));
+    suiCheckBox11 = option(program_options, options, "suiCheckBox11", QStringLiteral("Защита от \"левого\" звонка"));
+    options->addStretch(1);
+
+    auto *system = new QGroupBox(QStringLiteral("Настройки Windows XP"), page);
+    system->setObjectName(QStringLiteral("GroupBox8"));
+    auto *switches = new QVBoxLayout(system);
+    Reestr1 = option(system, switches, "Reestr1",
+                     QStringLiteral("Освобождать память от неиспользуемых DLL. Совет: включить"));
+    suiCheckBox1 =
+        option(system, switches, "suiCheckBox1", QStringLiteral("Оставлять ядро системы в памяти. Совет: включить"));
+    suiCheckBox2 = option(system, switches, "suiCheckBox2", QStringLiteral("Большой системный кэш. Совет: включить"));
+
+    PDJXPRadioGroup1 = new QGroupBox(QStringLiteral("Автовыключение компьютера"), page);
+    PDJXPRadioGroup1->setObjectName(QStringLiteral("PDJXPRadioGroup1"));
+    auto *power = new QGridLayout(PDJXPRadioGroup1);
+    power_delays = new QButtonGroup(PDJXPRadioGroup1);
+    const QString items[] = {QStringLiteral("5 минут"), QStringLiteral("10 минут"), QStringLiteral("20 минут "),
+                             QStringLiteral("30 минут"), QStringLiteral("1 час")};
+    for (int i = 0; i < 5; ++i) {
+        auto *item = new QRadioButton(items[i], PDJXPRadioGroup1);
+        power_delays->addButton(item, i);
+        power->addWidget(item, i % 3, i / 3);
+    }
+    power_delays->button(0)->setChecked(true);
+    suiButton10 = new QPushButton(QStringLiteral("Старт!"), PDJXPRadioGroup1);
+    suiButton10->setObjectName(QStringLiteral("suiButton10"));
+    power->addWidget(suiButton10, 2, 1);
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(program_options, 0, 0, 2, 1);
+    grid->addWidget(PDJXPRadioGroup1, 0, 1);
+    grid->setRowStretch(1, 1);
+    grid->addWidget(system, 2, 0, 1, 2);
+
+    connect(suiCheckBox4, &QCheckBox::clicked, this, &TForm1::suiCheckBox4Click);
+    connect(suiCheckBox5, &QCheckBox::clicked, this, &TForm1::suiCheckBox5Click);
+    connect(suiCheckBox9, &QCheckBox::clicked, this, &TForm1::suiCheckBox9Click);
+    connect(suiCheckBox10, &QCheckBox::clicked, this, &TForm1::suiCheckBox10Click);
+    connect(Reestr1, &QCheckBox::clicked, this, &TForm1::Reestr1Click);
+    connect(suiCheckBox1, &QCheckBox::clicked, this, &TForm1::suiCheckBox1Click);
+    connect(suiCheckBox2, &QCheckBox::clicked, this, &TForm1::suiCheckBox2Click);
+    connect(suiButton10, &QPushButton::clicked, this, &TForm1::suiButton10Click);
+}
+
+void TForm1::build_modem_labels(QWidget *page)
+{
+    Label58 = new QLabel(QStringLiteral("Модем:"), page);
+    Label58->setObjectName(QStringLiteral("Label58"));
+    Label59 = new QLabel(QStringLiteral("Порт модема:"), page);
+    Label59->setObjectName(QStringLiteral("Label59"));
+    suiButton5 = new QPushButton(QStringLiteral("Свойства обозревателя"), page);
+    suiButton5->setObjectName(QStringLiteral("suiButton5"));
+    Label58->setGeometry(8, 318, 400, 18);
+    Label59->setGeometry(8, 338, 400, 18);
+    suiButton5->setGeometry(412, 326, 168, 28);
+    connect(suiButton5, &QPushButton::clicked, this, &TForm1::fsBitBtn17Click);
+}
