@@ -71,9 +71,16 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    // Minimising hides the window to the tray whatever close_to_tray says.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && svc_.tray.available())
-        hide_window();
+    // Minimising hides the window to the tray whatever close_to_tray says. Deferred: the
+    // minimise that caused this event may still be making the window visible.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && svc_.tray.available()) {
+        QMetaObject::invokeMethod(
+            this, [this] {
+                if (isMinimized())
+                    hide_window();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void TForm1::suiButton12Click()

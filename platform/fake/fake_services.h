@@ -74,9 +74,12 @@ class FakePower : public Power {
 public:
     std::vector<bool> requests; // the force flag of each request
     bool accept = true;
+    std::function<void()> on_request;
     bool power_off(bool force) override
     {
         requests.push_back(force);
+        if (on_request)
+            on_request();
         return accept;
     }
 };

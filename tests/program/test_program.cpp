@@ -2,6 +2,7 @@
 // second start; both libraries load by full path from the program's folder.
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include <QFile>
@@ -19,13 +20,15 @@ namespace {
 const QString kBinDir = QStringLiteral(VELMORA_BIN_DIR);
 
 // One program with its own data and runtime folders, so parallel tests never meet.
+// The machine it sees is a made-up one: without a sysroot, one with nothing to dial with.
 class Program {
 public:
-    explicit Program(const QString &runtime_dir)
+    explicit Program(const QString &runtime_dir, const QString &sysroot = {})
     {
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_dir);
+        env.insert(QStringLiteral("VELMORA_SYSROOT"), sysroot.isEmpty() ? empty_root.path() : sysroot);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(data.path());
         process.start(kBinDir + QStringLiteral("/drovik"), {});
@@ -47,6 +50,7 @@ public:
     fs::path folder() const { return data.path().toStdString(); }
 
     QTemporaryDir data;
+    QTemporaryDir empty_root;
     QProcess process;
 };
 
@@ -95,6 +99,33 @@ TEST(Program, ASecondStartLeavesTheFirstRunningAndEndsAtOnce)
 
     first.signal(SIGTERM);
     EXPECT_TRUE(first.ended_cleanly());
+}
+
+TEST(Program, AStopSignalWhileTheFirstRunQuestionIsOpenStillWritesEveryFile)
+{
+    // A machine with a serial modem, so the first start asks whether to calibrate.
+    QTemporaryDir root;
+    const fs::path tty = fs::path(root.path().toStdString()) / "sys/class/tty/ttyS0";
+    fs::create_directories(tty);
+    std::ofstream(tty / "type") << "4\n";
+
+    QTemporaryDir runtime;
+    Program program(runtime.path(), root.path());
+    ASSERT_TRUE(wait_until_listening(runtime));
+    // The question holds the start-up: no window, no data written yet.
+    ASSERT_FALSE(program.process.waitForFinished(1500));
+    program.signal(SIGTERM);
+    ASSERT_TRUE(program.ended_cleanly()) << program.process.readAllStandardError().toStdString();
+    expect_all_files_written(program.folder());
+
+    // No answer was taken: the mail settings were reset before the question, the identity is
+    // not stored, so the next start asks again.
+    std::ifstream settings(program.folder() / "Настройки.ini", std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(settings), {}};
+    EXPECT_EQ(bytes.substr(23, 4), std::string("\x03" "110"));
+    std::ifstream providers(program.folder() / "Провайдер инфо.dat", std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(providers), {});
+    EXPECT_EQ(bytes[9 + 102], '\0') << "machine_id stays empty";
 }
 
 TEST(Program, LibrariesLoadByFullPath)
