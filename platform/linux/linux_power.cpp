@@ -7,8 +7,9 @@
 
 namespace platform {
 
-LinuxPower::LinuxPower(QString fallback_program, QStringList fallback_arguments)
-    : fallback_program_(std::move(fallback_program)), fallback_arguments_(std::move(fallback_arguments))
+LinuxPower::LinuxPower(QString fallback_program, QStringList fallback_arguments, QString bus_address)
+    : fallback_program_(std::move(fallback_program)), fallback_arguments_(std::move(fallback_arguments)),
+      bus_address_(std::move(bus_address))
 {
 }
 
@@ -20,7 +21,10 @@ bool LinuxPower::power_off(bool)
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
         QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PowerOff"));
     call << false;
-    const QDBusMessage reply = QDBusConnection::systemBus().call(call, QDBus::Block, 10000);
+    const QDBusConnection bus =
+        bus_address_.isEmpty() ? QDBusConnection::systemBus()
+                               : QDBusConnection::connectToBus(bus_address_, QStringLiteral("velmora-power"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return true;
     error_ = reply.errorMessage();
