@@ -3,6 +3,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include <QFile>
@@ -23,8 +24,12 @@ const QString kBinDir = QStringLiteral(VELMORA_BIN_DIR);
 // The machine it sees is a made-up one: without a sysroot, one with nothing to dial with.
 class Program {
 public:
-    explicit Program(const QString &runtime_dir, const QString &sysroot = {})
+    // `prepare` fills the data folder before the program starts.
+    explicit Program(const QString &runtime_dir, const QString &sysroot = {},
+                     const std::function<void(const QString &)> &prepare = {})
     {
+        if (prepare)
+            prepare(data.path());
         auto env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_dir);
@@ -126,6 +131,38 @@ TEST(Program, AStopSignalWhileTheFirstRunQuestionIsOpenStillWritesEveryFile)
     std::ifstream providers(program.folder() / "Провайдер инфо.dat", std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(providers), {});
     EXPECT_EQ(bytes[9 + 102], '\0') << "machine_id stays empty";
+}
+
+TEST(Program, ASeededFolderIsTakenForThisMachine)
+{
+    QTemporaryDir root;
+    const fs::path tty = fs::path(root.path().toStdString()) / "sys/class/tty/ttyS0";
+    fs::create_directories(tty);
+    std::ofstream(tty / "type") << "4\n";
+
+    QTemporaryDir runtime;
+    Program program(runtime.path(), root.path(), [&](const QString &folder) {
+        QProcess seed;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VELMORA_SYSROOT"), root.path());
+        seed.setProcessEnvironment(env);
+        seed.start(kBinDir + QStringLiteral("/seed-data"), {folder, QStringLiteral("Домашний")});
+        ASSERT_TRUE(seed.waitForFinished(10000));
+        ASSERT_EQ(seed.exitCode(), 0) << seed.readAllStandardError().toStdString();
+        // A mail server that the first-run reset would clear.
+        std::fstream providers(folder.toStdString() + "/Провайдер инфо.dat",
+                               std::ios::in | std::ios::out | std::ios::binary);
+        providers.seekp(9 + 2 * 255 + 102);
+        providers.write("\x04mail", 5);
+    });
+    ASSERT_TRUE(wait_until_listening(runtime));
+    QTest::qWait(1000);
+    program.signal(SIGTERM);
+    ASSERT_TRUE(program.ended_cleanly());
+    std::ifstream in(program.folder() / "Провайдер инфо.dat", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(bytes.substr(9 + 2 * 255 + 102, 5), std::string("\x04mail")) << "no first-run reset";
+    EXPECT_EQ(bytes.substr(9, 9), std::string("\x08\xC4\xEE\xEC\xE0\xF8\xED\xE8\xE9")) << "slot 1 is the entry";
 }
 
 TEST(Program, LibrariesLoadByFullPath)
