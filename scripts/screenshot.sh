@@ -1,31 +1,64 @@
 #!/usr/bin/env bash
-# Shows Drovik under a private X server and saves a picture of its window.
-# Usage: scripts/screenshot.sh [output.png] [path/to/drovik]   (needs xvfb, x11-utils, xdotool, imagemagick)
+# Runs Drovik under a private X server with a tray, over a seeded throwaway data folder, and saves
+# a picture of each page and of the tray menu.
+# Usage: scripts/screenshot.sh [output folder]        (default: docs/screenshots)
 set -euo pipefail
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-out="$(realpath -m "${1:-$root/docs/screenshot.png}")"
-program="$(realpath "${2:-$root/build/app/bin/drovik}")"
+source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
+
+out="$(realpath -m "${1:-$ROOT/docs/screenshots}")"
+ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick trayer
+build_tree "$ROOT/build/app" -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF >/dev/null
+bin="$ROOT/build/app/bin"
 
 work="$(mktemp -d)"
 display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-pid=""
+pids=()
 cleanup() {
-    [[ -n "$pid" ]] && kill -TERM "$pid" 2>/dev/null && wait "$pid" || true
-    kill "$xvfb" 2>/dev/null || true
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill -TERM "${pids[i]}" 2>/dev/null && wait "${pids[i]}" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+pids+=($!)
 for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.05; done
 export DISPLAY="$display"
+trayer --edge bottom --align right --widthtype request --height 28 --SetDockType false >/dev/null 2>&1 &
+pids+=($!)
 
-mkdir -p "$work/data" "$work/run" "$(dirname "$out")"
+mkdir -p "$work/run" "$out"
 chmod 700 "$work/run"
-(cd "$work/data" && XDG_RUNTIME_DIR="$work/run" exec "$program") &
-pid=$!
+# start_program [seed-data options]: a fresh seeded data folder each time.
+start_program() {
+    rm -rf "$work/data"
+    "$bin/seed-data" "$@" "$work/data" "Домашний интернет" "Ростелеком" "МТС" >/dev/null
+    (cd "$work/data" && XDG_RUNTIME_DIR="$work/run" exec "$bin/drovik") &
+    program=$!
+    pids+=("$program")
+}
+
+start_program
 window="$(xdotool search --sync --onlyvisible --name '^Velmora XP$' | head -n 1)"
-sleep 1.5 # let the first tick fill the status bar
-if [[ -n "${SCREENSHOT_TAB_X:-}" ]]; then xdotool mousemove --window "$window" "$SCREENSHOT_TAB_X" 17 click 1; sleep 0.3; fi
-/usr/bin/import -window "$window" "$out"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+sleep 1.5 # the first tick fills the status bar
+
+for page in modem network mail settings about; do
+    /usr/bin/import -window "$window" "$out/$page.png"
+    xdotool key --window "$window" ctrl+Tab
+    sleep 0.3
+done
+
+# Again, started in the tray (without a window manager nothing else can minimise it), then the
+# tray icon's menu: the icon sits at the right end of the tray panel.
+kill -TERM "$program"
+wait "$program" || true
+start_program --start-in-tray
+sleep 2
+panel="$(xdotool search --name '^panel$' | head -n 1)"
+eval "$(xdotool getwindowgeometry --shell "$panel")"
+xdotool mousemove $((X + WIDTH - 14)) $((Y + HEIGHT / 2)) click 3
+sleep 0.7
+/usr/bin/import -window root -crop 320x260+$((1024 - 320))+$((768 - 260)) "$out/tray-menu.png"
 echo "$out"

@@ -1,5 +1,5 @@
-// seed-data FOLDER [NAME...]: writes a data folder that this machine takes for its own (no
-// first-run question) with providers calibrated to the given phonebook names.
+// seed-data [--start-in-tray] FOLDER [NAME...]: writes a data folder that this machine takes for
+// its own (no first-run question) with providers calibrated to the given phonebook names.
 #include <cstdio>
 #include <filesystem>
 
@@ -15,9 +15,12 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    const bool start_in_tray = args.size() > 1 && args[1] == QStringLiteral("--start-in-tray");
+    if (start_in_tray)
+        args.removeAt(1);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: seed-data FOLDER [PHONEBOOK-NAME...]\n");
+        std::fprintf(stderr, "usage: seed-data [--start-in-tray] FOLDER [PHONEBOOK-NAME...]\n");
         return 2;
     }
     const std::filesystem::path folder = args[1].toStdString();
@@ -30,6 +33,7 @@ int main(int argc, char *argv[])
         .assign_bytes(datastore::scramble(datastore::to_cp1251(identity), "817", datastore::ScrambleDirection::Forward));
     data->settings.pop3_port.assign(QStringLiteral("110"));
     data->settings.live_calc = 1;
+    data->settings.start_in_tray = start_in_tray ? 1 : 0;
 
     std::vector<std::string> names;
     for (qsizetype i = 2; i < args.size(); ++i)

@@ -64,11 +64,13 @@ void TForm1::build_settings_page(QWidget *page)
     suiButton10 = new QPushButton(QStringLiteral("Старт!"), PDJXPRadioGroup1);
     suiButton10->setObjectName(QStringLiteral("suiButton10"));
     power->addWidget(suiButton10, 2, 1);
+    PDJXPRadioGroup1->setMaximumWidth(PDJXPRadioGroup1->sizeHint().width());
 
     auto *grid = new QGridLayout(page);
     grid->addWidget(program_options, 0, 0, 2, 1);
     grid->addWidget(PDJXPRadioGroup1, 0, 1);
     grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
     grid->addWidget(system, 2, 0, 1, 2);
 
     connect(suiCheckBox4, &QCheckBox::clicked, this, &TForm1::suiCheckBox4Click);
