@@ -38,19 +38,18 @@ void LinuxTray::set_image(TrayImage image)
 
 void LinuxTray::show_balloon(const QString &title, const QString &text, BalloonIcon icon, int timeout_s)
 {
-    icon_.showMessage(title, text,
-                      icon == BalloonIcon::Error ? QSystemTrayIcon::Critical : QSystemTrayIcon::Information,
-                      timeout_s * 1000);
+    const QRect at = available() && icon_.isVisible() ? icon_.geometry() : QRect();
+    balloon_.show_at(at, title, text, icon == BalloonIcon::Error, timeout_s);
 }
 
 void LinuxTray::hide_balloon()
 {
-    // Qt offers no way to take a shown message back; the tray work replaces this.
+    balloon_.hide();
 }
 
 void LinuxTray::on_balloon_clicked(std::function<void()> handler)
 {
-    QObject::connect(&icon_, &QSystemTrayIcon::messageClicked, &icon_, std::move(handler));
+    balloon_.on_clicked = std::move(handler);
 }
 
 void LinuxTray::on_double_clicked(std::function<void()> handler)

@@ -2,6 +2,7 @@
 
 #include <QSystemTrayIcon>
 
+#include "platform/linux/balloon.h"
 #include "platform/tray.h"
 
 namespace platform {
@@ -21,8 +22,12 @@ public:
     void on_balloon_clicked(std::function<void()> handler) override;
     void on_double_clicked(std::function<void()> handler) override;
 
+    // The balloon on screen, for tests and screenshots.
+    const Balloon &balloon() const { return balloon_; }
+
 private:
     QSystemTrayIcon icon_;
+    Balloon balloon_;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -20,6 +21,7 @@
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_dialogs.h"
 #include "platform/linux/linux_single_instance.h"
+#include "platform/linux/linux_tray.h"
 
 using namespace platform;
 
@@ -103,4 +105,25 @@ TEST(LinuxClock, NowIsLocalTimeWithMilliseconds)
     const auto t0 = clock.now();
     clock.wait(30);
     EXPECT_GE((clock.now() - t0) * datastore::kMsecsPerDay, 29.0);
+}
+
+TEST(LinuxTray, ABalloonCanBeTakenBackAndTellsOfAClick)
+{
+    LinuxTray tray;
+    int clicks = 0;
+    tray.on_balloon_clicked([&] { ++clicks; });
+    tray.show_balloon(QStringLiteral("0 cут. 1:30:00"), QStringLiteral("Прогноз отключения\rНовых сообщений нет"),
+                      BalloonIcon::Information, 10);
+    const Balloon &balloon = tray.balloon();
+    ASSERT_TRUE(balloon.isVisible());
+    EXPECT_EQ(balloon.findChild<QLabel *>(QStringLiteral("BalloonTitle"))->text(), QStringLiteral("0 cут. 1:30:00"));
+    EXPECT_EQ(balloon.findChild<QLabel *>(QStringLiteral("BalloonText"))->text(),
+              QStringLiteral("Прогноз отключения\nНовых сообщений нет"));
+    tray.hide_balloon();
+    EXPECT_FALSE(balloon.isVisible());
+
+    tray.show_balloon(QStringLiteral("t"), QStringLiteral("x"), BalloonIcon::Error, 10);
+    QTest::mouseClick(const_cast<Balloon *>(&balloon), Qt::LeftButton);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(balloon.isVisible());
 }
