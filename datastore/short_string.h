@@ -31,7 +31,8 @@ struct ShortString {
     void assign_bytes(std::string_view value)
     {
         const std::size_t n = std::min(value.size(), Capacity);
-        std::memcpy(chars, value.data(), n);
+        if (n > 0) // an empty view may carry no pointer at all
+            std::memcpy(chars, value.data(), n);
         std::memset(chars + n, 0, Capacity - n);
         length = static_cast<std::uint8_t>(n);
     }
