@@ -11,6 +11,7 @@
 #include "record_file.h"
 #include "settings_record.h"
 #include "tariff_record.h"
+#include "tdatetime.h"
 
 namespace datastore {
 
