@@ -53,6 +53,13 @@ public:
     bool save_tarif();
     bool save_ethernet();
 
+    // The tariff library, bound around each use. A failure is told once; `per_session` failures
+    // (the pricing on every tick) once per session.
+    bool loaddll();
+    void unloaddll();
+    void tell_tariff_failure();
+    void forget_told_tariff_failure() { tariff_failure_told_ = false; }
+
     // The monitor tick, and the arming of Timer1 for the next one.
     void Timer1Timer();
     void schedule_tick();
@@ -207,6 +214,7 @@ private:
     std::set<std::string> reported_files_;
     std::set<platform::Program> missing_programs_told_;
     bool power_refusal_told_ = false;
+    bool tariff_failure_told_ = false;
     bool start_hidden_ = false;
     bool ending_ = false;
     bool in_tick_ = false;

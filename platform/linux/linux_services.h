@@ -7,6 +7,7 @@
 #include "platform/linux/linux_power.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_single_instance.h"
+#include "platform/linux/linux_tariff_library.h"
 #include "platform/linux/linux_tray.h"
 #include "platform/linux/linux_volume.h"
 #include "platform/linux/sysroot.h"
@@ -27,7 +28,7 @@ struct LinuxServices {
     NoDialup dialup;
     NoNetInterfaces netifaces;
     NoPop3 pop3;
-    NoTariffLibrary tariff_library;
+    LinuxTariffLibrary tariff_library;
     NoReportLibrary report_library;
     LinuxVolume volume{default_sysroot()};
 

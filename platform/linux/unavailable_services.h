@@ -40,17 +40,6 @@ public:
     QString last_error() const override { return QStringLiteral("no mail support"); }
 };
 
-class NoTariffLibrary : public TariffLibrary {
-public:
-    bool load() override { return false; }
-    void unload() override {}
-    bool loaded() const override { return false; }
-    std::int32_t show_tarif_form(std::intptr_t, std::uint8_t) override { return 0; }
-    void change_record(std::uint8_t, const std::uint8_t *) override {}
-    float money_on_time(std::uint8_t, std::uint8_t, std::uint8_t *, double, double) override { return 0; }
-    QString last_error() const override { return QStringLiteral("Kolvane.so: not available yet"); }
-};
-
 class NoReportLibrary : public ReportLibrary {
 public:
     bool load() override { return false; }

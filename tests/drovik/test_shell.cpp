@@ -369,3 +369,20 @@ TEST_F(FirstRun, NoAnswerDecidesNothing)
     EXPECT_TRUE(datastore::machine_id(f.data().providers).empty());
     EXPECT_EQ(f.settings().provider_count, 3);
 }
+
+TEST_F(FormTest, AMissingTariffLibraryIsToldOnce)
+{
+    TForm1 &f = start();
+    fakes.tariff_library.loadable = false;
+    EXPECT_FALSE(f.loaddll());
+    EXPECT_FALSE(f.loaddll());
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(fakes.dialogs.messages[0].text.contains(QStringLiteral("not found")));
+    f.forget_told_tariff_failure(); // a new session may tell it again
+    EXPECT_FALSE(f.loaddll());
+    EXPECT_EQ(fakes.dialogs.messages.size(), 2u);
+    fakes.tariff_library.loadable = true;
+    EXPECT_TRUE(f.loaddll());
+    f.unloaddll();
+    EXPECT_FALSE(fakes.tariff_library.loaded());
+}
