@@ -101,7 +101,8 @@ KOLVANE_EXPORT float money_on_time(std::uint8_t ProviderIndex, std::uint8_t, std
         return 0;
     }
     try {
-        auto data = datastore::make_data_set();
+        // Not zeroed first: the strict reading fills every byte or fails, and this runs every second.
+        const std::unique_ptr<datastore::DataSet> data(new datastore::DataSet);
         if (auto error = read_all_files(*data)) {
             set_last_error(error->text());
             return 0;

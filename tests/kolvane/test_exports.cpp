@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QApplication>
+#include <QDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 #include <unistd.h>
 
 #include "datastore/data_files.h"
+#include "support/qt_print.h"
 
 namespace fs = std::filesystem;
 using namespace datastore;
@@ -148,6 +152,30 @@ TEST_F(Exports, ChangeRecordRebuildsTheSlotsAndKeepsTheSettingsBytes)
     EXPECT_EQ(data->settings.provider_count, 3);
     EXPECT_EQ(data->settings.reserved[0], 0x77);
     EXPECT_EQ(fs::file_size(folder() / "Настройки.ini"), 60u);
+}
+
+TEST_F(Exports, TheEditorIsModalCaptionedAndGoneWhenItReturns)
+{
+    write_files();
+    auto providers = std::make_unique<ProviderRecord>();
+    ASSERT_FALSE(load_record_strict(*providers, folder()).has_value());
+    provider_texts(*providers, 2).name.assign(QString(50, u'Ж'));
+    ASSERT_FALSE(save_record(*providers, folder()).has_value());
+
+    using ShowTarifForm = std::int32_t (*)(std::intptr_t, std::uint8_t);
+    auto show = reinterpret_cast<ShowTarifForm>(::dlsym(::dlopen(VELMORA_BIN_DIR "/Kolvane.so", RTLD_NOW), "show_tarif_form"));
+    QWidget owner;
+    QString caption;
+    QTimer::singleShot(200, [&] {
+        QWidget *editor = QApplication::activeModalWidget();
+        ASSERT_NE(editor, nullptr);
+        caption = editor->windowTitle();
+        editor->close(); // the title bar's close box
+    });
+    EXPECT_EQ(show(reinterpret_cast<std::intptr_t>(&owner), 2), 2);
+    EXPECT_EQ(caption, QString(QStringLiteral("Настройки провайдера ") + QString(50, u'Ж')));
+    EXPECT_EQ(caption.size(), 71);
+    EXPECT_TRUE(owner.findChildren<QDialog *>().isEmpty()) << "no window outlives the call";
 }
 
 TEST_F(Exports, AFailedWriteLeavesTheFilesWrittenBeforeIt)
