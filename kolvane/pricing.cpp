@@ -110,6 +110,8 @@ float fair_price(const ProviderRecord &providers, const TariffRecord &stored, in
 {
     if (end < start)
         std::swap(start, end);
+    // No session lasts a year; a longer span is a broken clock, not worth a walk day by day.
+    end = std::min(end, start + 366);
     const ProviderFlags &flags = provider_flags(providers, p);
     auto group_of = [&](TDateTime day, int &first, int &top) {
         const int dow = day_of_week(day);
@@ -224,6 +226,8 @@ RowPair find_rows(TariffRecord &tariff, int first, int last, int p, int mode, TD
 float price_span(const ProviderRecord &providers, TariffRecord &tariff, int p, std::uint8_t &row, TDateTime start,
                  TDateTime end, TDateTime now)
 {
+    if (!std::isfinite(start) || !std::isfinite(end))
+        return 0;
     const TariffRecord stored = tariff; // before the searches date its rows
     const int mode = weekend_mode(provider_flags(providers, p));
     const int ds = day_of_week(start);

@@ -29,11 +29,16 @@ run_quietly() {
     fi
     echo "fuzz $what: ok" >&2
 }
-fuzzer="$ROOT/build/fuzz/bin/fuzz_records"
-run_quietly "replay" "$fuzzer" "$ROOT"/fuzz/corpus/records/*
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cp "$ROOT"/fuzz/corpus/records/* "$work"/
-run_quietly "4000 runs, seed 1" "$fuzzer" -seed=1 -runs=4000 -max_len=280000 "$work"
+# Each target with the longest input it reads: the five records, or the tariff library's three.
+for target_len in records:280000 tariffs:6000; do
+    target="${target_len%%:*}"
+    fuzzer="$ROOT/build/fuzz/bin/fuzz_$target"
+    run_quietly "$target: replay" "$fuzzer" "$ROOT"/fuzz/corpus/"$target"/*
+    mkdir -p "$work/$target"
+    cp "$ROOT"/fuzz/corpus/"$target"/* "$work/$target"/
+    run_quietly "$target: 4000 runs, seed 1" "$fuzzer" -seed=1 -runs=4000 -max_len="${target_len##*:}" "$work/$target"
+done
 
 echo "All tests passed." >&2
