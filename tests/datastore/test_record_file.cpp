@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "datastore/data_files.h"
+#include "support/child.h"
 
 using namespace datastore;
 namespace fs = std::filesystem;
@@ -141,21 +142,11 @@ TEST_F(RecordFiles, AFailedWriteLeavesTheOldFileAndSaysWhy)
     write_bytes(file, 279000, 'o');
 
     // A file-size limit fails the write even for root; the child reports what it saw.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100000, 100000};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_TRUE(in_child_with_file_limit(100000, [&] {
         auto log = std::make_unique<CallLogRecord>();
         const auto error = save_record(*log, dir());
-        const bool ok = error && error->reason == "File too large" && error->file == file.string();
-        ::_exit(ok ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write must fail with the system's reason";
+        return error && error->reason == "File too large" && error->file == file.string();
+    })) << "the write must fail with the system's reason";
     EXPECT_EQ(read_bytes(file), std::string(279000, 'o'));
     EXPECT_EQ(entries(), std::vector<std::string>{"Соединения.dat"});
 }

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "datastore/data_files.h"
+#include "support/child.h"
 #include "support/qt_print.h"
 
 namespace fs = std::filesystem;
@@ -182,21 +183,13 @@ TEST_F(Exports, AFailedWriteLeavesTheFilesWrittenBeforeIt)
 {
     write_files();
     const auto block = names_block({"A", "B", "C"});
-    // In a child with a file-size limit between the small files and the call log.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100000, 100000};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+    // A file-size limit between the small files and the call log.
+    EXPECT_TRUE(in_child_with_file_limit(100000, [&] {
         change_record(3, block.data());
         char text[512];
         last_error(text, sizeof text);
-        ::_exit(std::strstr(text, "Соединения.dat") != nullptr ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the error names the call log";
+        return std::strstr(text, "Соединения.dat") != nullptr;
+    })) << "the error names the call log";
 
     auto data = make_data_set();
     ASSERT_TRUE(load_all(*data, folder()).empty());

@@ -66,6 +66,14 @@ bool wait_until_listening(const QTemporaryDir &runtime)
                            15000);
 }
 
+// A made-up machine that can dial: one serial port with a UART.
+void add_serial_modem(const QTemporaryDir &root)
+{
+    const fs::path tty = fs::path(root.path().toStdString()) / "sys/class/tty/ttyS0";
+    fs::create_directories(tty);
+    std::ofstream(tty / "type") << "4\n";
+}
+
 void expect_all_files_written(const fs::path &folder)
 {
     EXPECT_EQ(fs::file_size(folder / "Провайдер инфо.dat"), 2532u);
@@ -110,9 +118,7 @@ TEST(Program, AStopSignalWhileTheFirstRunQuestionIsOpenStillWritesEveryFile)
 {
     // A machine with a serial modem, so the first start asks whether to calibrate.
     QTemporaryDir root;
-    const fs::path tty = fs::path(root.path().toStdString()) / "sys/class/tty/ttyS0";
-    fs::create_directories(tty);
-    std::ofstream(tty / "type") << "4\n";
+    add_serial_modem(root);
 
     QTemporaryDir runtime;
     Program program(runtime.path(), root.path());
@@ -136,9 +142,7 @@ TEST(Program, AStopSignalWhileTheFirstRunQuestionIsOpenStillWritesEveryFile)
 TEST(Program, ASeededFolderIsTakenForThisMachine)
 {
     QTemporaryDir root;
-    const fs::path tty = fs::path(root.path().toStdString()) / "sys/class/tty/ttyS0";
-    fs::create_directories(tty);
-    std::ofstream(tty / "type") << "4\n";
+    add_serial_modem(root);
 
     QTemporaryDir runtime;
     Program program(runtime.path(), root.path(), [&](const QString &folder) {
