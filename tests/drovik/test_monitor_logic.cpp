@@ -131,3 +131,38 @@ TEST(LogCall, TheLogWrapsAfterEntry497)
     EXPECT_DOUBLE_EQ(total_time(data->calls, p, 1), 0.25) << "the total starts again";
     EXPECT_EQ(next_call(data->providers, p), 2);
 }
+
+#include "drovik/monitor/provider_identity.h"
+
+TEST(ServerGuard, NetworkKeys)
+{
+    EXPECT_TRUE(Check_IP(QStringLiteral("195.34.10.200"), QStringLiteral("195.34.10.7")));
+    EXPECT_FALSE(Check_IP(QStringLiteral("195.34.11.7"), QStringLiteral("195.34.10.7")));
+    EXPECT_FALSE(Check_IP(QStringLiteral("195.34.10.7"), QString()));
+    EXPECT_TRUE(Check_IP(QString(), QStringLiteral("localhost"))) << "no full stops: both keys are \"..\"";
+    EXPECT_EQ(network_key(QStringLiteral("10.1")), QStringLiteral("10.."));
+    EXPECT_EQ(network_key(QStringLiteral("10.1.2")), QStringLiteral("10.1."));
+}
+
+TEST(ProviderIdentity, TheHighestSlotWithTheStoredNameWins)
+{
+    auto providers = std::make_unique<ProviderRecord>();
+    const QString long_name = QString(60, u'Ж');
+    provider_texts(*providers, 2).name.assign(QStringLiteral("Дом"));
+    provider_texts(*providers, 5).name.assign(QStringLiteral("Дом"));
+    provider_texts(*providers, 7).name.assign(long_name);
+    EXPECT_EQ(slot_of_name(*providers, QStringLiteral("Дом")), 5);
+    EXPECT_EQ(slot_of_name(*providers, QStringLiteral("дом")), 0) << "letter case counts";
+    EXPECT_EQ(slot_of_name(*providers, long_name), 7) << "compared as stored, cut to 50";
+}
+
+TEST(ProviderIdentity, TheNamesTableHoldsTheFirstNine)
+{
+    std::vector<QString> entries;
+    for (int i = 0; i < 11; ++i)
+        entries.push_back(QStringLiteral("entry %1").arg(i));
+    const auto table = names_table(entries);
+    EXPECT_EQ(table[0], 7);
+    EXPECT_EQ(std::string(reinterpret_cast<const char *>(&table[51 * 8 + 1]), table[51 * 8]), "entry 8");
+    EXPECT_EQ(slot_count(entries.size()), 9);
+}
