@@ -16,6 +16,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QListWidget;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -59,6 +60,18 @@ public:
     void unloaddll();
     void tell_tariff_failure();
     void forget_told_tariff_failure() { tariff_failure_told_ = false; }
+
+    // The provider panel and the monitor.
+    void Change_prov(int p);
+    void lstEntries1Click();
+    void suiCheckBox3Click();
+    void CheckBox1Click();
+    void TabSheet1Show();
+    void suiCheckBox11Click();
+    void check_prov();
+    QString Name_prov();
+    QString GetServerIP();
+    void Inet_disconnect();
 
     // The monitor tick, and the arming of Timer1 for the next one.
     void Timer1Timer();
@@ -106,6 +119,10 @@ public:
     datastore::TDateTime session_now = 1.0;
     bool clock_hint_active = false;
     std::uint8_t current_row = 0;
+    platform::ConnectionHandle conn_handle = 0;
+    platform::ConnectionHandle link_handle = 0;
+    QString mail_status;
+    datastore::TDateTime session_duration = 0;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -117,7 +134,6 @@ private:
     void build_about_page(QWidget *page);
     QWidget *build_right_column();
     void build_settings_page(QWidget *page);
-    void build_modem_labels(QWidget *page);
     void build_tray_menu();
     void read_registry_switches();
     void new_machine_check(const QString &identity);
@@ -140,10 +156,17 @@ private:
     void WorkInet();
     void session_end_steps();
     void Workwithoutinet();
-    void check_prov();
     void show_current_provider();
-    void Inet_disconnect();
     void suiButton1Click();
+    void build_modem_page(QWidget *page);
+    void reset_session_labels();
+    void show_balloon_forecast(const QString &title, bool error);
+    float price_now(int p, std::uint8_t call, datastore::TDateTime end);
+    void write_all_records();
+    // Mail-page steps the monitor runs.
+    void mail_session_ended();
+    void mailTimer();
+    void enable_mail_timer(bool on);
     void calibrate_cards();
 
 public:
@@ -169,6 +192,29 @@ public:
     QPushButton *exitbut = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
+    QListWidget *lstEntries = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label43 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label45 = nullptr;
+    QLabel *Label62 = nullptr;
+    QLabel *Image9 = nullptr;
+    QCheckBox *suiCheckBox3 = nullptr;
+    QPushButton *suiButton11 = nullptr;
+    QPushButton *suiButton22 = nullptr;
+    QPushButton *suiButton4 = nullptr;
+    QPushButton *suiButton6 = nullptr;
+    QGroupBox *GroupBox2 = nullptr;
+    QLabel *Label23 = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Label15 = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label18 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QLabel *Image5 = nullptr;
     QLabel *Label58 = nullptr;
     QLabel *Label59 = nullptr;
     QPushButton *suiButton5 = nullptr;

@@ -16,6 +16,8 @@ void TForm1::restore_option_boxes()
     suiCheckBox11->setChecked(datastore::is_set(s.foreign_call_guard));
     suiCheckBox10->setChecked(datastore::is_set(s.clock_hint));
     suiCheckBox9->setChecked(!datastore::is_set(s.live_calc));
+    suiCheckBox3->setChecked(datastore::provider_flags(data_->providers, 1).show_month_bill != 0);
+    CheckBox1->setChecked(datastore::is_set(s.warn_5min));
     dialup1->setChecked(datastore::is_set(s.dialup_lock));
     if (dialup1->isChecked())
         Image12->show();

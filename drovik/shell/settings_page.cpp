@@ -82,17 +82,3 @@ void TForm1::build_settings_page(QWidget *page)
     connect(suiCheckBox2, &QCheckBox::clicked, this, &TForm1::suiCheckBox2Click);
     connect(suiButton10, &QPushButton::clicked, this, &TForm1::suiButton10Click);
 }
-
-void TForm1::build_modem_labels(QWidget *page)
-{
-    Label58 = new QLabel(QStringLiteral("Модем:"), page);
-    Label58->setObjectName(QStringLiteral("Label58"));
-    Label59 = new QLabel(QStringLiteral("Порт модема:"), page);
-    Label59->setObjectName(QStringLiteral("Label59"));
-    suiButton5 = new QPushButton(QStringLiteral("Свойства обозревателя"), page);
-    suiButton5->setObjectName(QStringLiteral("suiButton5"));
-    Label58->setGeometry(8, 318, 400, 18);
-    Label59->setGeometry(8, 338, 400, 18);
-    suiButton5->setGeometry(412, 326, 168, 28);
-    connect(suiButton5, &QPushButton::clicked, this, &TForm1::fsBitBtn17Click);
-}

@@ -48,6 +48,7 @@ void TForm1::show_modem_watch_state()
 {
     const bool off = datastore::is_set(settings().modem_watch_off);
     set_status_text(1, off ? QStringLiteral("Слежение за модемом отключено") : QStringLiteral("Слежение за модемом включено"));
+    Image5->setVisible(off);
 }
 
 void TForm1::FormShow()
