@@ -320,3 +320,47 @@ TEST_F(Panel, TheMonthsBillAndClicksDuringASession)
     form->lstEntries1Click();
     EXPECT_EQ(form->current_provider, 2) << "the panel stays on the running connection";
 }
+
+#include <filesystem>
+
+#include "platform/linux/linux_tariff_library.h"
+
+// The program's side and the built library agree: a session priced and logged through Kolvane.so,
+// which reads the files the window wrote into the current folder.
+TEST_F(FormTest, ASessionPricedByTheRealLibrary)
+{
+    auto data = make_data_set();
+    provider_texts(data->providers, 1).name.assign(QStringLiteral("Дом"));
+    data->providers.slot_map[0] = 1;
+    provider_numbers(data->providers, 1).balance = 20;
+    hour_price(data->tariff, 1, 1) = 30;
+    row_end(data->tariff, 1, 1) = encode_time({23, 59, 59, 0});
+    data->settings.provider_count = 1;
+    data->settings.live_calc = 1;
+    ASSERT_TRUE(save_all(*data, folder()).empty());
+
+    const auto old_dir = std::filesystem::current_path();
+    std::filesystem::current_path(folder());
+    platform::LinuxTariffLibrary kolvane(QStringLiteral(VELMORA_BIN_DIR));
+    platform::Services s = fakes.services();
+    TForm1 f({s.dialogs, s.clock, s.tray, s.single_instance, s.registry, s.power, s.launcher, s.modems, s.dialup,
+              s.netifaces, s.pop3, kolvane, s.report_library, s.volume},
+             folder());
+    f.Timer1->stop();
+    fakes.dialup.entries = {QStringLiteral("Дом")};
+    fakes.dialup.connections = {{QStringLiteral("Дом"), 3}};
+    fakes.dialup.stats[3] = {100, 50, 57600};
+    fakes.clock.time = compose({2026, 12, 8}, {10, 0, 0, 0});
+    f.Timer1Timer();
+    fakes.clock.advance_ms(30 * 60000 - 2000); // half an hour after the session began
+    f.Timer1Timer();
+    EXPECT_EQ(f.findChild<QLabel *>(QStringLiteral("Label17"))->text(), QStringLiteral("Сумма на счете - 5.000"));
+    fakes.dialup.connections.clear();
+    f.Timer1Timer();
+    std::filesystem::current_path(old_dir);
+
+    EXPECT_TRUE(fakes.dialogs.messages.empty()) << fakes.dialogs.messages[0].text.toStdString();
+    EXPECT_FLOAT_EQ(call_cost(f.data().calls, 1, 1), 15.0f);
+    EXPECT_FLOAT_EQ(provider_numbers(f.data().providers, 1).balance, 5.0f);
+    EXPECT_EQ(f.current_row, 1);
+}
