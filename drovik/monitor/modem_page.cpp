@@ -36,10 +36,10 @@ QLabel *warning_picture(QWidget *parent, const char *name)
 void TForm1::build_modem_page(QWidget *page)
 {
     lstEntries = named(new QListWidget(page), "lstEntries");
-    lstEntries->setGeometry(6, 6, 150, 150);
+    lstEntries->setGeometry(6, 6, 150, 176);
 
     GroupBox1 = named(new QGroupBox(QStringLiteral("Информация о провайдере"), page), "GroupBox1");
-    GroupBox1->setGeometry(162, 0, 420, 160);
+    GroupBox1->setGeometry(162, 0, 420, 186);
     auto *info = new QGridLayout(GroupBox1);
     info->setContentsMargins(6, 2, 6, 2);
     info->setVerticalSpacing(0);
@@ -55,22 +55,23 @@ void TForm1::build_modem_page(QWidget *page)
     pair(3, "Label11", QStringLiteral("Число звонков:"), Label12, "Label12", QStringLiteral("0"));
     pair(4, "Label44", QStringLiteral("Дата и время последнего звонка:"), Label45, "Label45", QStringLiteral("3"));
     Label62 = label(GroupBox1, "Label62", QStringLiteral("IP адрес:"));
-    info->addWidget(Label62, 5, 0);
-    info->addWidget(label(GroupBox1, "Label53", QStringLiteral("* Расчет по максимальному тарифу")), 5, 1, 1, 2);
+    info->addWidget(Label62, 5, 0, 1, 3);
+    info->addWidget(label(GroupBox1, "Label53", QStringLiteral("* Расчет по максимальному тарифу")), 6, 0, 1, 3);
     Image9 = warning_picture(GroupBox1, "Image9");
     info->addWidget(Image9, 1, 3);
     suiCheckBox3 = named(new QCheckBox(QStringLiteral("Показ счета за текущий месяц"), GroupBox1), "suiCheckBox3");
-    info->addWidget(suiCheckBox3, 6, 0);
+    info->addWidget(suiCheckBox3, 7, 0, 1, 3);
+    info->setColumnStretch(1, 1);
     suiButton11 = named(new QPushButton(QStringLiteral("Переименовать"), GroupBox1), "suiButton11");
     suiButton22 = named(new QPushButton(QStringLiteral("Настройки тарифов"), GroupBox1), "suiButton22");
     suiButton4 = named(new QPushButton(QStringLiteral("Свойства подключения"), GroupBox1), "suiButton4");
     auto *buttons = new QHBoxLayout;
     for (QPushButton *b : {suiButton11, suiButton22, suiButton4})
         buttons->addWidget(b);
-    info->addLayout(buttons, 7, 0, 1, 4);
+    info->addLayout(buttons, 8, 0, 1, 4);
 
     GroupBox2 = named(new QGroupBox(QStringLiteral("Статистика активного подключения"), page), "GroupBox2");
-    GroupBox2->setGeometry(6, 160, 576, 150);
+    GroupBox2->setGeometry(6, 186, 576, 128);
     auto *live = new QGridLayout(GroupBox2);
     live->setContentsMargins(6, 2, 6, 2);
     live->setVerticalSpacing(0);
