@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabWidget>
 
 #include "drovik/Unit1.h"
 
@@ -110,6 +111,10 @@ void TForm1::build_modem_page(QWidget *page)
     suiButton5->setGeometry(424, 322, 156, 28);
 
     connect(suiButton5, &QPushButton::clicked, this, &TForm1::fsBitBtn17Click);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (PageControl1->currentWidget() == suiTabSheet1)
+            TabSheet1Show();
+    });
     connect(lstEntries, &QListWidget::itemClicked, this, &TForm1::lstEntries1Click);
     connect(suiCheckBox3, &QCheckBox::clicked, this, &TForm1::suiCheckBox3Click);
     connect(CheckBox1, &QCheckBox::clicked, this, &TForm1::CheckBox1Click);

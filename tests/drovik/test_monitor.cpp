@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "form_fixture.h"
@@ -363,4 +364,48 @@ TEST_F(FormTest, ASessionPricedByTheRealLibrary)
     EXPECT_FLOAT_EQ(call_cost(f.data().calls, 1, 1), 15.0f);
     EXPECT_FLOAT_EQ(provider_numbers(f.data().providers, 1).balance, 5.0f);
     EXPECT_EQ(f.current_row, 1);
+}
+
+TEST_F(Monitor, WithoutTheTariffLibraryTheCallIsStillLoggedAndToldOncePerSession)
+{
+    fakes.tariff_library.loadable = false;
+    for (int session = 0; session < 2; ++session) {
+        connect_line();
+        tick();
+        fakes.clock.advance_ms(1000);
+        tick();
+        EXPECT_EQ(text("Label18"), QStringLiteral("Текущий тариф - 0")) << "no row, no price";
+        EXPECT_EQ(text("Label15"), QStringLiteral("0 сут. 0:00:00")) << "and no forecast";
+        fakes.dialup.connections.clear();
+        tick();
+    }
+    EXPECT_EQ(next_call(form->data().providers, 2), 3);
+    EXPECT_EQ(call_cost(form->data().calls, 2, 2), 0.0f);
+    EXPECT_EQ(provider_numbers(form->data().providers, 2).balance, 20.0f);
+    EXPECT_EQ(fakes.dialogs.messages.size(), 2u) << "once per session";
+}
+
+TEST_F(Monitor, ShowingTheModemPageSelectsTheFirstEntryQuietly)
+{
+    form->check_prov();
+    form->current_provider = 2;
+    form->PageControl1->setCurrentIndex(1);
+    form->PageControl1->setCurrentIndex(0);
+    EXPECT_EQ(form->lstEntries->currentRow(), 0);
+    EXPECT_EQ(form->current_provider, 2) << "the click handler does not run";
+}
+
+TEST_F(Monitor, WithTheMonthsBillShownTheBalanceLineStartsFromTheBill)
+{
+    auto &p = form->data();
+    provider_flags(p.providers, 2).show_month_bill = 1;
+    set_next_call(p.providers, 2, 2);
+    call_start(p.calls, 2, 1) = compose({2026, 12, 1}, {9, 0, 0, 0});
+    call_end(p.calls, 2, 1) = compose({2026, 12, 1}, {10, 0, 0, 0});
+    call_duration(p.calls, 2, 1) = 1.0 / 24;
+    call_cost(p.calls, 2, 1) = 12.5f;
+    connect_line();
+    tick(); // 2 s into the session: 1 cent at 30 per hour
+    EXPECT_TRUE(text("Label17").startsWith(QStringLiteral("Сумма на счете - 12.4"))) << text("Label17").toStdString();
+    EXPECT_EQ(text("Label13"), QStringLiteral("1:00:02"));
 }
