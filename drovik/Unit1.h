@@ -54,8 +54,8 @@ public:
     bool save_tarif();
     bool save_ethernet();
 
-    // The tariff library, bound around each use. A failure is told once; `per_session` failures
-    // (the pricing on every tick) once per session.
+    // The tariff library, bound around each use. A failure is told once until the next session
+    // begins (forget_told_tariff_failure), never on every tick.
     bool loaddll();
     void unloaddll();
     void tell_tariff_failure();
@@ -145,7 +145,7 @@ private:
     void show_modem_watch_state();
     void restore_option_boxes();
 
-    // Steps of other subsystems, called from the frame.
+    // Steps of the subsystems, called from the frame and the tick.
     void adapter_startup();
     void adapter_save_schedule();
     void save_exit_readings();
@@ -170,7 +170,7 @@ private:
     void calibrate_cards();
 
 public:
-    // Controls of the frame (the spec's names, also their objectName).
+    // Controls, each also named by its objectName.
     QTabWidget *PageControl1 = nullptr;
     QWidget *suiTabSheet1 = nullptr;
     QWidget *suiTabSheet2 = nullptr;
