@@ -1,0 +1,208 @@
+// The pppd dial-up layer on fixture trees, with processes of the test's own for the hang-up.
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/linux/linux_dialup.h"
+#include "support/qt_print.h"
+
+namespace fs = std::filesystem;
+using platform::LinuxDialup;
+
+namespace {
+
+class Tree {
+public:
+    fs::path root() const { return dir.path().toStdString(); }
+    void file(const std::string &path, const std::string &bytes)
+    {
+        fs::create_directories((root() / path).parent_path());
+        std::ofstream(root() / path, std::ios::binary) << bytes;
+    }
+    // A PPP interface (up or down) served by the pppd with `pid` and these arguments.
+    void ppp(const std::string &name, bool up, long pid, const std::string &cmdline, int type = 512)
+    {
+        file("sys/class/net/" + name + "/type", std::to_string(type) + "\n");
+        file("sys/class/net/" + name + "/flags", up ? "0x1091\n" : "0x1090\n");
+        file("run/" + name + ".pid", std::to_string(pid) + "\n" + name + "\n");
+        file("proc/" + std::to_string(pid) + "/cmdline", cmdline);
+    }
+    QTemporaryDir dir;
+};
+
+std::string nul(std::initializer_list<const char *> args)
+{
+    std::string s;
+    for (const char *a : args)
+        s += std::string(a) + '\0';
+    return s;
+}
+
+} // namespace
+
+TEST(LinuxDialup, PhonebookInOrderWithoutRegardToCase)
+{
+    Tree t;
+    for (const char *name : {"zeta", "Aist", "beeline", ".hidden", "old~"})
+        t.file(std::string("etc/ppp/peers/") + name, "");
+    fs::create_directories(t.root() / "etc/ppp/peers/chatscripts");
+    LinuxDialup dialup(t.root());
+    EXPECT_EQ(dialup.phonebook_entries(),
+              (std::vector<QString>{QStringLiteral("Aist"), QStringLiteral("beeline"), QStringLiteral("zeta")}));
+    EXPECT_FALSE(dialup.take_phonebook_notice().has_value());
+    EXPECT_TRUE(dialup.is_valid_new_entry_name(QStringLiteral("new")));
+    for (const char *bad : {"", "a/b", ".", "..", "zeta"})
+        EXPECT_FALSE(dialup.is_valid_new_entry_name(QString::fromUtf8(bad))) << bad;
+}
+
+TEST(LinuxDialup, AnUnreadablePhonebookIsEmptyAndToldOnce)
+{
+    Tree t;
+    t.file("etc/ppp/peers/home", "");
+    ::chmod(t.dir.path().toStdString().c_str(), 0755);
+    ::chmod((t.root() / "etc").c_str(), 0755);
+    ::chmod((t.root() / "etc/ppp").c_str(), 0755);
+    ::chmod((t.root() / "etc/ppp/peers").c_str(), 02750); // root:dip on Debian
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        LinuxDialup dialup(t.root());
+        const bool empty = dialup.phonebook_entries().empty();
+        const auto first = dialup.take_phonebook_notice();
+        dialup.phonebook_entries();
+        const bool once = !dialup.take_phonebook_notice().has_value();
+        ::_exit(empty && first && first->contains(QStringLiteral("dip")) && once ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+}
+
+TEST(LinuxDialup, ConnectionsArePppdLinksThatAreUp)
+{
+    Tree t;
+    LinuxDialup dialup(t.root());
+    EXPECT_TRUE(dialup.active_connections().empty());
+
+    t.ppp("ppp0", true, 1234, nul({"/usr/sbin/pppd", "call", "Home"}));
+    t.ppp("ppp1", false, 1300, nul({"/usr/sbin/pppd", "call", "Down"}));
+    t.ppp("tun0", true, 1400, nul({"/usr/sbin/openvpn", "--config", "x"}), 65534); // a VPN
+    auto c = dialup.active_connections();
+    ASSERT_EQ(c.size(), 1u);
+    EXPECT_EQ(c[0].entry_name, QStringLiteral("Home"));
+    EXPECT_EQ(c[0].handle, 1234);
+
+    t.ppp("ppp2", true, 1500, nul({"pppd", "file", "/etc/ppp/peers/Work", "noauth"}));
+    EXPECT_EQ(dialup.active_connections().size(), 2u);
+}
+
+TEST(LinuxDialup, TheEntryFromEachFormOfArguments)
+{
+    using platform::pppd_entry;
+    using platform::split_cmdline;
+    EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "call", "Home"}))), QStringLiteral("Home"));
+    EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "file", "/etc/ppp/peers/Work"}))), QStringLiteral("Work"));
+    EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "/dev/ttyS0", "linkname", "dsl"}))), QStringLiteral("dsl"));
+    EXPECT_EQ(pppd_entry(split_cmdline("pppd call Renamed")), QStringLiteral("Renamed"));
+    EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "call"}))), QString());
+}
+
+TEST(LinuxDialup, CountersAndTheSpeedRule)
+{
+    Tree t;
+    t.ppp("ppp0", true, 1234, nul({"pppd", "call", "Home"}));
+    t.file("sys/class/net/ppp0/statistics/rx_bytes", "5000000\n");
+    t.file("sys/class/net/ppp0/statistics/tx_bytes", "1200\n");
+    t.file("etc/ppp/peers/Home", "/dev/ttyS0\n115200\nnoauth\n");
+    LinuxDialup dialup(t.root());
+    auto s = dialup.statistics(1234);
+    ASSERT_TRUE(s.has_value());
+    EXPECT_EQ(s->bytes_in, 5000000);
+    EXPECT_EQ(s->bytes_out, 1200);
+    EXPECT_EQ(s->speed_bps, 115200) << "the peer file's speed line";
+
+    t.ppp("ppp1", true, 1300, nul({"pppd", "plugin", "rp-pppoe.so", "nic-eth0", "call", "dsl"}));
+    t.file("sys/class/net/eth0/speed", "1000\n");
+    EXPECT_EQ(dialup.statistics(1300)->speed_bps, 1000000000) << "the carrier card's speed";
+
+    t.ppp("ppp2", true, 1400, nul({"pppd", "call", "mystery"}));
+    EXPECT_EQ(dialup.statistics(1400)->speed_bps, 1) << "unknown: still logged";
+    EXPECT_FALSE(dialup.statistics(999).has_value());
+}
+
+// A stand-in pppd: perl renames itself so that its command line reads "pppd call NAME".
+class StandIn {
+public:
+    explicit StandIn(const char *title)
+    {
+        process.start(QStringLiteral("perl"), {QStringLiteral("-e"),
+                                               QStringLiteral("$0 = '%1'; sleep 60").arg(QLatin1String(title))});
+        process.waitForStarted(5000);
+        ready = QTest::qWaitFor([&] { return read_cmdline().find(title) != std::string::npos; }, 5000);
+    }
+    ~StandIn()
+    {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    long pid() const { return static_cast<long>(process.processId()); }
+    std::string read_cmdline() const
+    {
+        std::ifstream in("/proc/" + std::to_string(process.processId()) + "/cmdline", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    QProcess process;
+    bool ready = false;
+};
+
+TEST(LinuxDialup, HangUpEndsThatPppdOnly)
+{
+    StandIn pppd("pppd call Home");
+    StandIn other("sleeper call Home");
+    ASSERT_TRUE(pppd.ready && other.ready);
+    Tree t;
+    t.ppp("ppp0", true, pppd.pid(), "pppd call Home");
+    t.ppp("ppp1", true, other.pid(), "pppd call Home"); // the tree says pppd, the process is not
+    LinuxDialup dialup(t.root());
+
+    const auto refused = dialup.hang_up(other.pid());
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_TRUE(refused->contains(QStringLiteral("not the pppd"))) << refused->toStdString();
+    EXPECT_EQ(other.process.state(), QProcess::Running);
+
+    EXPECT_FALSE(dialup.hang_up(pppd.pid()).has_value());
+    EXPECT_TRUE(pppd.process.waitForFinished(5000));
+    EXPECT_EQ(pppd.process.exitStatus(), QProcess::CrashExit) << "ended by its signal";
+}
+
+TEST(LinuxDialup, AHangUpRefusedByTheSystemIsReported)
+{
+    StandIn pppd("pppd call Home"); // started by root
+    ASSERT_TRUE(pppd.ready);
+    Tree t;
+    t.ppp("ppp0", true, pppd.pid(), "pppd call Home");
+    ::chmod(t.dir.path().toStdString().c_str(), 0755);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(2);
+        const auto refused = LinuxDialup(t.root()).hang_up(pppd.pid());
+        ::_exit(refused && refused->contains(QStringLiteral("another user")) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+    EXPECT_EQ(pppd.process.state(), QProcess::Running);
+}
