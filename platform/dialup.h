@@ -46,6 +46,8 @@ public:
     // Open the system's editor for an entry, or for a new one; false when it cannot be started.
     virtual bool edit_entry(const QString &name) = 0;
     virtual bool create_entry() = 0;
+    // Why the phonebook could not be read, given once; nothing when it could or was told already.
+    virtual std::optional<QString> take_phonebook_notice() = 0;
 };
 
 } // namespace platform

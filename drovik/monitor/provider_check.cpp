@@ -13,6 +13,8 @@ void TForm1::check_prov()
     const std::vector<QString> entries = svc_.dialup.phonebook_entries();
     if (entries.empty()) {
         GroupBox1->hide();
+        if (const auto notice = svc_.dialup.take_phonebook_notice())
+            svc_.dialogs.message(*notice, platform::MessageIcon::Information, platform::MessageButtons::Ok);
         return;
     }
     GroupBox1->show();

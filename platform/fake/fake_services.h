@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "platform/fake/fake_dialogs.h"
@@ -128,6 +129,8 @@ public:
     std::optional<QString> rename_entry(const QString &old_name, const QString &new_name) override;
     bool edit_entry(const QString &name) override;
     bool create_entry() override;
+    std::optional<QString> phonebook_notice;
+    std::optional<QString> take_phonebook_notice() override { return std::exchange(phonebook_notice, std::nullopt); }
 };
 
 class FakeNetInterfaces : public NetInterfaces {

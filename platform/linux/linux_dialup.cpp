@@ -54,12 +54,13 @@ std::vector<std::string> split_cmdline(const std::string &raw)
 {
     std::vector<std::string> parts;
     std::string current;
+    // A renamed process may leave its old argument area padded with NULs: empty parts go.
     for (const char c : raw) {
-        if (c == '\0') {
+        if (c != '\0') {
+            current.push_back(c);
+        } else if (!current.empty()) {
             parts.push_back(current);
             current.clear();
-        } else {
-            current.push_back(c);
         }
     }
     if (!current.empty())

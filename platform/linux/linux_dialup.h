@@ -27,8 +27,7 @@ public:
     bool edit_entry(const QString &name) override;
     bool create_entry() override;
 
-    // Why the phonebook could not be read, once: the caller tells the user and it is not said again.
-    std::optional<QString> take_phonebook_notice();
+    std::optional<QString> take_phonebook_notice() override;
 
 private:
     struct Link {

@@ -2,6 +2,7 @@
 
 #include "platform/linux/linux_clock.h"
 #include "platform/linux/linux_dialogs.h"
+#include "platform/linux/linux_dialup.h"
 #include "platform/linux/linux_launcher.h"
 #include "platform/linux/linux_modems.h"
 #include "platform/linux/linux_power.h"
@@ -25,7 +26,7 @@ struct LinuxServices {
     LinuxPower power;
     LinuxLauncher launcher;
     LinuxModems modems{default_sysroot()};
-    NoDialup dialup;
+    LinuxDialup dialup{default_sysroot()};
     NoNetInterfaces netifaces;
     NoPop3 pop3;
     LinuxTariffLibrary tariff_library;

@@ -6,24 +6,6 @@
 // the program runs as it does on a machine without that device or feature.
 namespace platform {
 
-class NoDialup : public Dialup {
-public:
-    std::vector<ActiveConnection> active_connections() override { return {}; }
-    ConnectionHandle first_link(ConnectionHandle) override { return 0; }
-    std::optional<IpProjection> ip_projection(ConnectionHandle) override { return std::nullopt; }
-    std::optional<LinkStatistics> statistics(ConnectionHandle) override { return std::nullopt; }
-    std::optional<QString> hang_up(ConnectionHandle) override { return QStringLiteral("no dial-up support"); }
-    std::vector<QString> phonebook_entries() override { return {}; }
-    QString phonebook_path() override { return {}; }
-    bool is_valid_new_entry_name(const QString &) override { return false; }
-    std::optional<QString> rename_entry(const QString &, const QString &) override
-    {
-        return QStringLiteral("no dial-up support");
-    }
-    bool edit_entry(const QString &) override { return false; }
-    bool create_entry() override { return false; }
-};
-
 class NoNetInterfaces : public NetInterfaces {
 public:
     std::vector<InterfaceSnapshot> take_snapshot() override { return {}; }

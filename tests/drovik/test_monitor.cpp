@@ -409,3 +409,13 @@ TEST_F(Monitor, WithTheMonthsBillShownTheBalanceLineStartsFromTheBill)
     EXPECT_TRUE(text("Label17").startsWith(QStringLiteral("Сумма на счете - 12.4"))) << text("Label17").toStdString();
     EXPECT_EQ(text("Label13"), QStringLiteral("1:00:02"));
 }
+
+TEST_F(Monitor, AnUnreadablePhonebookIsExplainedOnce)
+{
+    fakes.dialup.entries.clear();
+    fakes.dialup.phonebook_notice = QStringLiteral("join the dip group");
+    form->check_prov();
+    form->check_prov();
+    ASSERT_EQ(fakes.dialogs.messages.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.messages[0].text, QStringLiteral("join the dip group"));
+}

@@ -115,6 +115,7 @@ TEST(LinuxDialup, TheEntryFromEachFormOfArguments)
     EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "file", "/etc/ppp/peers/Work"}))), QStringLiteral("Work"));
     EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "/dev/ttyS0", "linkname", "dsl"}))), QStringLiteral("dsl"));
     EXPECT_EQ(pppd_entry(split_cmdline("pppd call Renamed")), QStringLiteral("Renamed"));
+    EXPECT_EQ(pppd_entry(split_cmdline(std::string("pppd call Padded\0\0\0", 18))), QStringLiteral("Padded"));
     EXPECT_EQ(pppd_entry(split_cmdline(nul({"pppd", "call"}))), QString());
 }
 
@@ -149,7 +150,8 @@ public:
         process.start(QStringLiteral("perl"), {QStringLiteral("-e"),
                                                QStringLiteral("$0 = '%1'; sleep 60").arg(QLatin1String(title))});
         process.waitForStarted(5000);
-        ready = QTest::qWaitFor([&] { return read_cmdline().find(title) != std::string::npos; }, 5000);
+        // Ready once perl has renamed itself (the title also stands in its original arguments).
+        ready = QTest::qWaitFor([&] { return read_cmdline().rfind(title, 0) == 0; }, 5000);
     }
     ~StandIn()
     {
@@ -181,7 +183,8 @@ TEST(LinuxDialup, HangUpEndsThatPppdOnly)
     EXPECT_TRUE(refused->contains(QStringLiteral("not the pppd"))) << refused->toStdString();
     EXPECT_EQ(other.process.state(), QProcess::Running);
 
-    EXPECT_FALSE(dialup.hang_up(pppd.pid()).has_value());
+    const auto ended = dialup.hang_up(pppd.pid());
+    EXPECT_FALSE(ended.has_value()) << ended.value_or(QString()).toStdString() << " [" << pppd.read_cmdline() << "]";
     EXPECT_TRUE(pppd.process.waitForFinished(5000));
     EXPECT_EQ(pppd.process.exitStatus(), QProcess::CrashExit) << "ended by its signal";
 }
