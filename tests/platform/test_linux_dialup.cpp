@@ -209,3 +209,34 @@ TEST(LinuxDialup, AHangUpRefusedByTheSystemIsReported)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
     EXPECT_EQ(pppd.process.state(), QProcess::Running);
 }
+
+// A real point-to-point interface in a network namespace of the test's own: the addresses come
+// from the kernel, read by a probe started inside the namespace.
+TEST(LinuxDialup, AddressesOfARealPointToPointLink)
+{
+    const QString ns = QStringLiteral("velmora-test-%1").arg(::getpid());
+    auto ip = [&](const QStringList &args) { return QProcess::execute(QStringLiteral("ip"), args) == 0; };
+    if (::geteuid() != 0 || !ip({QStringLiteral("netns"), QStringLiteral("add"), ns}))
+        GTEST_SKIP() << "network namespaces are not available here";
+    const bool made = ip({QStringLiteral("-n"), ns, QStringLiteral("tuntap"), QStringLiteral("add"), QStringLiteral("dev"),
+                          QStringLiteral("ppp0"), QStringLiteral("mode"), QStringLiteral("tun")}) &&
+                      ip({QStringLiteral("-n"), ns, QStringLiteral("addr"), QStringLiteral("add"), QStringLiteral("10.78.0.1"),
+                          QStringLiteral("peer"), QStringLiteral("10.78.0.2"), QStringLiteral("dev"), QStringLiteral("ppp0")}) &&
+                      ip({QStringLiteral("-n"), ns, QStringLiteral("link"), QStringLiteral("set"), QStringLiteral("ppp0"),
+                          QStringLiteral("up")});
+    // The kernel's own interface stands in for pppd's; the tree says which pppd serves it.
+    Tree t;
+    t.ppp("ppp0", true, 4242, nul({"pppd", "call", "Home"}));
+    t.file("sys/class/net/ppp0/statistics/tx_bytes", "777\n");
+    QProcess probe;
+    if (made) {
+        probe.start(QStringLiteral("ip"), {QStringLiteral("netns"), QStringLiteral("exec"), ns,
+                                           QStringLiteral(VELMORA_BIN_DIR "/dialup-probe"), t.dir.path(),
+                                           QStringLiteral("4242")});
+        probe.waitForFinished(10000);
+    }
+    ip({QStringLiteral("netns"), QStringLiteral("delete"), ns});
+    ASSERT_TRUE(made);
+    EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QStringLiteral("10.78.0.1 10.78.0.2 777"))
+        << probe.readAllStandardError().toStdString();
+}

@@ -1,0 +1,20 @@
+// dialup-probe ROOT PID: prints the client and server address of that pppd's link as the dial-up
+// layer sees them from the current network namespace (tests run it inside a namespace of their own).
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/linux/linux_dialup.h"
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3)
+        return 2;
+    platform::LinuxDialup dialup(argv[1]);
+    const auto projection = dialup.ip_projection(std::atol(argv[2]));
+    const auto stats = dialup.statistics(std::atol(argv[2]));
+    if (!projection || !stats)
+        return 1;
+    std::printf("%s %s %lld\n", qUtf8Printable(projection->client_ip), qUtf8Printable(projection->server_ip),
+                static_cast<long long>(stats->bytes_out));
+    return 0;
+}
