@@ -4,21 +4,18 @@
 # Usage: bench/frame_startup.sh [path/to/drovik] [idle seconds]   (needs xvfb, x11-utils, xdotool)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/scripts/lib/xserver.sh"
 program="$(realpath "${1:-$root/build/test/bin/drovik}")"
 idle_seconds="${2:-60}"
 runs=5
 
 work="$(mktemp -d)"
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
+start_xserver
 cleanup() {
-    kill "$xvfb" 2>/dev/null || true
+    kill "$XSERVER_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.05; done
-export DISPLAY="$display"
 
 # Starts the program in a fresh data folder and waits until its window is mapped.
 start() {
@@ -50,11 +47,5 @@ done
 start idle
 sleep 1
 echo "peak RSS after start-up: $(awk '/VmHWM/ {printf "%.1f MB", $2 / 1024}' "/proc/$pid/status")"
-ticks=$(getconf CLK_TCK)
-cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
-c0=$(cpu)
-sleep "$idle_seconds"
-c1=$(cpu)
-awk -v c="$((c1 - c0))" -v t="$ticks" -v s="$idle_seconds" \
-    'BEGIN {printf "idle CPU over %d s: %.3f%% of one core\n", s, 100 * c / t / s}'
+echo "idle CPU over $idle_seconds s: $(cpu_percent "$pid" "$idle_seconds")% of one core"
 stop

@@ -6,6 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib/common.sh"
 source "$ROOT/scripts/lib/demo_tree.sh"
+source "$ROOT/scripts/lib/xserver.sh"
 
 out="$(realpath -m "${1:-$ROOT/docs/screenshots}")"
 ensure_packages "${BUILD_PACKAGES[@]}" xvfb xauth x11-utils xdotool imagemagick trayer perl
@@ -13,7 +14,6 @@ build_tree "$ROOT/build/app" -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVE
 bin="$ROOT/build/app/bin"
 
 work="$(mktemp -d)"
-display=":$((90 + RANDOM % 100))"
 pids=()
 DEMO_PPPD=""
 cleanup() {
@@ -25,10 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.05; done
-export DISPLAY="$display"
+start_xserver
+pids+=("$XSERVER_PID")
 trayer --edge bottom --align right --widthtype request --height 28 --SetDockType false >/dev/null 2>&1 &
 pids+=($!)
 
