@@ -19,17 +19,10 @@ static_assert(std::endian::native == std::endian::little,
     std::abort();
 }
 
-// Element `index` (counting from 1) of a C array, as the files' layouts number them.
+// Element `index` (counting from 1) of a C array, as the files' layouts number them; for a
+// const array T is deduced const.
 template <class T, std::size_t N>
 constexpr T &at1(T (&array)[N], int index, const char *what)
-{
-    if (index < 1 || static_cast<std::size_t>(index) > N)
-        index_fault(what, index);
-    return array[index - 1];
-}
-
-template <class T, std::size_t N>
-constexpr const T &at1(const T (&array)[N], int index, const char *what)
 {
     if (index < 1 || static_cast<std::size_t>(index) > N)
         index_fault(what, index);

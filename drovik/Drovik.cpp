@@ -3,7 +3,6 @@
 #include <QSessionManager>
 
 #include "drovik/Unit1.h"
-#include "drovik/shell/product.h"
 #include "platform/linux/linux_services.h"
 #include "platform/linux/stop_signals.h"
 
@@ -11,7 +10,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmora-xp"));
-    QApplication::setApplicationDisplayName(product_caption());
     // The window may hide to the tray; only an explicit end stops the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -40,12 +40,11 @@ void TForm1::exitbutClick()
 
 void TForm1::come_forward()
 {
+    // As "Главное окно" does, but only ever taking the tray icon away.
     if (svc_.tray.visible())
-        svc_.tray.set_visible(false);
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+        N3Click();
+    else
+        show_window();
 }
 
 QString TForm1::status_text(int panel) const

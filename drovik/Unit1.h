@@ -53,6 +53,8 @@ public:
     bool save_prov();
     bool save_tarif();
     bool save_ethernet();
+    // All five, in the exit order: before the library reads them, before a power-off, at exit.
+    void write_all_records();
 
     // The tariff library, bound around each use. A failure is told once until the next session
     // begins (forget_told_tariff_failure), never on every tick.
@@ -87,6 +89,7 @@ public:
     void Hint1Click();
     void TrayIcon1BalloonHintClick();
     void hide_window();
+    void show_window();
 
     // Program options.
     void suiCheckBox4Click();
@@ -162,7 +165,6 @@ private:
     void reset_session_labels();
     void show_balloon_forecast(const QString &title, bool error);
     float price_now(int p, std::uint8_t call, datastore::TDateTime end);
-    void write_all_records();
     // Mail-page steps the monitor runs.
     void mail_session_ended();
     void mailTimer();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDateTime>
 
+#include "datastore/qt_time.h"
 #include "kolvane/DllUnit1.h"
 #include "kolvane/file_sets.h"
 #include "kolvane/last_error.h"
@@ -19,14 +20,6 @@ namespace kolvane {
 namespace {
 
 QByteArray g_last_error;
-
-datastore::TDateTime local_now()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    const QTime t = now.time();
-    return datastore::compose({d.year(), d.month(), d.day()}, {t.hour(), t.minute(), t.second(), t.msec()});
-}
 
 bool valid_slot(int p)
 {
@@ -108,7 +101,7 @@ KOLVANE_EXPORT float money_on_time(std::uint8_t ProviderIndex, std::uint8_t, std
             return 0;
         }
         std::uint8_t row = *Row;
-        const float cost = price_span(data->providers, data->tariff, ProviderIndex, row, StartTime, EndTime, local_now());
+        const float cost = price_span(data->providers, data->tariff, ProviderIndex, row, StartTime, EndTime, datastore::to_tdatetime(QDateTime::currentDateTime()));
         *Row = row;
         return cost;
     } catch (const std::exception &e) {

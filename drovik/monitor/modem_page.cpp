@@ -9,15 +9,9 @@
 #include <QTabWidget>
 
 #include "drovik/Unit1.h"
+#include "drovik/shell/widgets.h"
 
 namespace {
-
-template <class W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel *label(QWidget *parent, const char *name, const QString &text)
 {

@@ -24,16 +24,6 @@ QString grouped(std::int64_t value)
 
 } // namespace
 
-void TForm1::write_all_records()
-{
-    // The library reads the files: give it what the user has now.
-    Save_ini();
-    save_call();
-    save_prov();
-    save_tarif();
-    save_ethernet();
-}
-
 float TForm1::price_now(int p, std::uint8_t call, datastore::TDateTime end)
 {
     if (!svc_.tariff_library.loaded())

@@ -46,3 +46,12 @@ bool TForm1::save_ethernet()
 {
     return write_file(data_->adapters);
 }
+
+void TForm1::write_all_records()
+{
+    Save_ini();
+    save_call();
+    save_prov();
+    save_tarif();
+    save_ethernet();
+}

@@ -14,15 +14,9 @@
 #include "drovik/Unit1.h"
 #include "drovik/shell/pictures.h"
 #include "drovik/shell/product.h"
+#include "drovik/shell/widgets.h"
 
 namespace {
-
-template <class W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel *picture(const QPixmap &pixmap, const char *name, QWidget *parent)
 {

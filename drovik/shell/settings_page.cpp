@@ -10,13 +10,13 @@
 #include <QVBoxLayout>
 
 #include "drovik/Unit1.h"
+#include "drovik/shell/widgets.h"
 
 namespace {
 
 QCheckBox *option(QWidget *group, QLayout *layout, const char *name, const QString &caption)
 {
-    auto *box = new QCheckBox(caption, group);
-    box->setObjectName(QLatin1String(name));
+    auto *box = named(new QCheckBox(caption, group), name);
     layout->addWidget(box);
     return box;
 }

@@ -67,9 +67,5 @@ void TForm1::FormDestroy()
     save_exit_readings();
     if (online)
         Workwithoutinet();
-    Save_ini();
-    save_call();
-    save_prov();
-    save_tarif();
-    save_ethernet();
+    write_all_records();
 }

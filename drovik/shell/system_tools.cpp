@@ -65,11 +65,7 @@ void TForm1::save_before_power_off()
     // file now, or the changes since the last write would be lost.
     if (online)
         session_end_steps();
-    Save_ini();
-    save_call();
-    save_prov();
-    save_tarif();
-    save_ethernet();
+    write_all_records();
 }
 
 void TForm1::autopowerTimer()

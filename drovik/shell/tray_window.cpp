@@ -5,14 +5,13 @@
 #include <QPushButton>
 
 #include "drovik/Unit1.h"
+#include "drovik/shell/widgets.h"
 
 namespace {
 
 QAction *item(QMenu *menu, const char *name, const QString &caption)
 {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
+    return named(menu->addAction(caption), name);
 }
 
 } // namespace
@@ -89,13 +88,18 @@ void TForm1::suiButton12Click()
     hide_window();
 }
 
-void TForm1::N3Click()
+void TForm1::show_window()
 {
-    svc_.tray.set_visible(!svc_.tray.visible());
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
+}
+
+void TForm1::N3Click()
+{
+    svc_.tray.set_visible(!svc_.tray.visible());
+    show_window();
 }
 
 void TForm1::N1Click()

@@ -3,6 +3,20 @@
 #include <algorithm>
 
 namespace platform {
+namespace {
+
+// The first `count` of the nine 51-byte name slots a host passes.
+std::vector<QByteArray> name_slots(const std::uint8_t *names, int count)
+{
+    std::vector<QByteArray> list;
+    for (int i = 0; i < count && i < 9; ++i) {
+        const std::uint8_t *slot = names + 51 * i;
+        list.emplace_back(reinterpret_cast<const char *>(slot + 1), std::min<int>(slot[0], 50));
+    }
+    return list;
+}
+
+} // namespace
 
 void FakeClock::wait(int ms)
 {
@@ -149,12 +163,7 @@ std::int32_t FakeTariffLibrary::show_tarif_form(std::intptr_t, std::uint8_t prov
 
 void FakeTariffLibrary::change_record(std::uint8_t count, const std::uint8_t *names)
 {
-    std::vector<QByteArray> list;
-    for (int i = 0; i < count && i < 9; ++i) {
-        const std::uint8_t *slot = names + 51 * i;
-        list.emplace_back(reinterpret_cast<const char *>(slot + 1), std::min<int>(slot[0], 50));
-    }
-    name_lists.push_back(std::move(list));
+    name_lists.push_back(name_slots(names, count));
     if (during_call)
         during_call();
 }
@@ -170,12 +179,7 @@ float FakeTariffLibrary::money_on_time(std::uint8_t provider, std::uint8_t call,
 void FakeReportLibrary::show_report_form(std::intptr_t, const std::uint8_t *names, const QByteArray &card1,
                                          const QByteArray &card2)
 {
-    ReportCall call{{}, card1, card2};
-    for (int i = 0; i < 9; ++i) {
-        const std::uint8_t *slot = names + 51 * i;
-        call.names.emplace_back(reinterpret_cast<const char *>(slot + 1), std::min<int>(slot[0], 50));
-    }
-    calls.push_back(std::move(call));
+    calls.push_back({name_slots(names, 9), card1, card2});
 }
 
 } // namespace platform

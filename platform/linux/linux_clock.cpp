@@ -1,16 +1,14 @@
 #include "linux_clock.h"
 
-#include <QDateTime>
 #include <QThread>
+
+#include "datastore/qt_time.h"
 
 namespace platform {
 
 datastore::TDateTime LinuxClock::now()
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDate d = now.date();
-    const QTime t = now.time();
-    return datastore::compose({d.year(), d.month(), d.day()}, {t.hour(), t.minute(), t.second(), t.msec()});
+    return datastore::to_tdatetime(QDateTime::currentDateTime());
 }
 
 void LinuxClock::wait(int ms)
