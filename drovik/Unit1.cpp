@@ -20,6 +20,9 @@ TForm1::~TForm1() = default;
 void TForm1::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Window managers forget a window's states when it is unmapped (hidden to the tray).
+    if (window_locked_)
+        show_taskbar_entry();
     if (!event->spontaneous())
         FormShow();
 }

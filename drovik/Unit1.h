@@ -16,6 +16,7 @@ class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
@@ -71,9 +72,26 @@ public:
     void TabSheet1Show();
     void suiCheckBox11Click();
     void check_prov();
+    void suiButton1Click();
     QString Name_prov();
     QString GetServerIP();
     void Inet_disconnect();
+
+    // The phonebook and the tariff window.
+    void suiButton11Click();
+    void Button4Click();
+    void fsBitBtn9Click();
+    void suiButton22Click();
+    void Button21Click();
+    void suiCheckBox7Click();
+    void suiCheckBox8Click();
+
+    // The dial-up lock. The window is locked only from ticking the box until the password lifts
+    // it; the stored flag alone, after a restart, locks nothing.
+    void dialup123Click();
+    void fsBitBtn15Click();
+    void fsBitBtn16Click();
+    bool window_locked() const { return window_locked_; }
 
     // The monitor tick, and the arming of Timer1 for the next one.
     void Timer1Timer();
@@ -160,7 +178,10 @@ private:
     void session_end_steps();
     void Workwithoutinet();
     void show_current_provider();
-    void suiButton1Click();
+    void tell_dialog_failure();
+    QWidget *build_lock_group(QWidget *page);
+    void set_window_locked(bool locked);
+    void show_taskbar_entry();
     void build_modem_page(QWidget *page);
     void reset_session_labels();
     void show_balloon_forecast(const QString &title, bool error);
@@ -236,6 +257,13 @@ public:
     QGroupBox *PDJXPRadioGroup1 = nullptr;
     QButtonGroup *power_delays = nullptr;
     QPushButton *suiButton10 = nullptr;
+    QPushButton *suiButton1 = nullptr;
+    QGroupBox *GroupBox9 = nullptr;
+    QLineEdit *pass = nullptr;
+    QPushButton *suiButton18 = nullptr;
+    QLineEdit *fsEdit5 = nullptr;
+    QPushButton *suiButton19 = nullptr;
+    QLabel *Label63 = nullptr;
 
     QMenu *PopupMenu1 = nullptr;
     QMenu *Microsoft1 = nullptr;
@@ -263,6 +291,9 @@ private:
     std::set<platform::Program> missing_programs_told_;
     bool power_refusal_told_ = false;
     bool tariff_failure_told_ = false;
+    int tariff_holds_ = 0;
+    bool window_locked_ = false;
+    Qt::WindowFlags unlocked_flags_;
     bool start_hidden_ = false;
     bool ending_ = false;
     bool in_tick_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -12,6 +13,9 @@ public:
     virtual ~Launcher() = default;
     // `argument`: a file or folder for the program, or empty. False when nothing could be started.
     virtual bool start(Program program, const QString &argument = {}) = 0;
+    // Runs `command` (program and arguments) in a terminal window of the desktop, as the user.
+    // False when no terminal could be started.
+    virtual bool run_in_terminal(const QStringList &command) = 0;
 };
 
 } // namespace platform

@@ -11,6 +11,7 @@
 #include "platform/power.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
+#include "platform/taskbar.h"
 #include "platform/tray.h"
 #include "platform/volume.h"
 
@@ -22,6 +23,7 @@ struct Services {
     Dialogs &dialogs;
     Clock &clock;
     Tray &tray;
+    Taskbar &taskbar;
     SingleInstance &single_instance;
     Registry &registry;
     Power &power;

@@ -105,6 +105,11 @@ void TForm1::build_modem_page(QWidget *page)
     suiButton5->setGeometry(424, 322, 156, 28);
 
     connect(suiButton5, &QPushButton::clicked, this, &TForm1::fsBitBtn17Click);
+    connect(suiButton11, &QPushButton::clicked, this, &TForm1::suiButton11Click);
+    connect(suiButton22, &QPushButton::clicked, this, &TForm1::suiButton22Click);
+    connect(suiButton4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    connect(suiButton6, &QPushButton::clicked, this, &TForm1::fsBitBtn9Click);
+    connect(Button21, &QPushButton::clicked, this, &TForm1::Button21Click);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         if (PageControl1->currentWidget() == suiTabSheet1)
             TabSheet1Show();

@@ -25,9 +25,15 @@ QCheckBox *option(QWidget *group, QLayout *layout, const char *name, const QStri
 
 void TForm1::build_settings_page(QWidget *page)
 {
+    // The page carries four groups and two buttons in the window's fixed size: a smaller type.
+    QFont small = page->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    page->setFont(small);
+
     program_options = new QGroupBox(QStringLiteral("Настройки программы"), page);
     program_options->setObjectName(QStringLiteral("GroupBox7"));
     auto *options = new QVBoxLayout(program_options);
+    options->setSpacing(2);
     suiCheckBox4 = option(program_options, options, "suiCheckBox4",
                           QStringLiteral("Сворачивать при нажатии на кнопку \"крестик\""));
     suiCheckBox5 = option(program_options, options, "suiCheckBox5", QStringLiteral("Запускать свернутым в tray"));
@@ -43,6 +49,7 @@ void TForm1::build_settings_page(QWidget *page)
     auto *system = new QGroupBox(QStringLiteral("Настройки Windows XP"), page);
     system->setObjectName(QStringLiteral("GroupBox8"));
     auto *switches = new QVBoxLayout(system);
+    switches->setSpacing(2);
     Reestr1 = option(system, switches, "Reestr1",
                      QStringLiteral("Освобождать память от неиспользуемых DLL. Совет: включить"));
     suiCheckBox1 =
@@ -66,12 +73,24 @@ void TForm1::build_settings_page(QWidget *page)
     power->addWidget(suiButton10, 2, 1);
     PDJXPRadioGroup1->setMaximumWidth(PDJXPRadioGroup1->sizeHint().width());
 
+    suiButton1 = named(new QPushButton(QStringLiteral("Калибровка провайдров"), page), "suiButton1");
+    auto *calibrations = new QHBoxLayout;
+    calibrations->addWidget(suiButton1);
+    calibrations->addStretch(1);
+
+    // The options on the left, the power-off and the lock with its instructions on the right,
+    // the system switches and the calibrations below.
     auto *grid = new QGridLayout(page);
-    grid->addWidget(program_options, 0, 0, 2, 1);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(4);
+    grid->addWidget(program_options, 0, 0, 3, 1);
     grid->addWidget(PDJXPRadioGroup1, 0, 1);
-    grid->setRowStretch(1, 1);
+    grid->addWidget(build_lock_group(page), 1, 1);
+    grid->addWidget(Label63, 2, 1, Qt::AlignTop);
+    grid->addWidget(system, 3, 0, 1, 2);
+    grid->addLayout(calibrations, 4, 0, 1, 2);
+    grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
-    grid->addWidget(system, 2, 0, 1, 2);
 
     connect(suiCheckBox4, &QCheckBox::clicked, this, &TForm1::suiCheckBox4Click);
     connect(suiCheckBox5, &QCheckBox::clicked, this, &TForm1::suiCheckBox5Click);
@@ -81,4 +100,7 @@ void TForm1::build_settings_page(QWidget *page)
     connect(suiCheckBox1, &QCheckBox::clicked, this, &TForm1::suiCheckBox1Click);
     connect(suiCheckBox2, &QCheckBox::clicked, this, &TForm1::suiCheckBox2Click);
     connect(suiButton10, &QPushButton::clicked, this, &TForm1::suiButton10Click);
+    connect(suiButton1, &QPushButton::clicked, this, &TForm1::suiButton1Click);
+    connect(suiCheckBox7, &QCheckBox::clicked, this, &TForm1::suiCheckBox7Click);
+    connect(suiCheckBox8, &QCheckBox::clicked, this, &TForm1::suiCheckBox8Click);
 }

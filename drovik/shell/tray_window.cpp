@@ -61,6 +61,9 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     // The window is never closed here: ending the loop is what leads to FormDestroy.
     event->ignore();
+    // A window manager may close a window that has no close box (Alt+F4).
+    if (window_locked_)
+        return;
     if (datastore::is_set(settings().close_to_tray))
         hide_window();
     else

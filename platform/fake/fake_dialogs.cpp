@@ -40,10 +40,11 @@ Answer FakeDialogs::message(const QString &text, MessageIcon icon, MessageButton
     return Answer::None;
 }
 
-std::optional<QString> FakeDialogs::input_box(const QString &, const QString &, const QString &)
+std::optional<QString> FakeDialogs::input_box(const QString &caption, const QString &prompt, const QString &value)
 {
     if (stopped)
         return std::nullopt;
+    input_boxes.push_back({caption, prompt, value});
     return take_front(inputs);
 }
 

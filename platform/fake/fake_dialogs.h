@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <vector>
@@ -22,6 +23,7 @@ public:
     std::deque<Answer> answers;                 // next answers; when empty: Ok, Yes, or No for Yes/No
     std::function<Answer(const ShownMessage &)> on_message; // runs while the "box" is open
     std::deque<std::optional<QString>> inputs;  // next input-box results; empty: cancelled
+    std::vector<std::array<QString, 3>> input_boxes; // caption, prompt and starting value of each
     std::deque<std::optional<QString>> files;   // next file-dialog results; empty: cancelled
     bool stopped = false;
 

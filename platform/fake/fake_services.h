@@ -55,6 +55,18 @@ public:
     void on_double_clicked(std::function<void()> h) override { double_clicked = std::move(h); }
 };
 
+class FakeTaskbar : public Taskbar {
+public:
+    bool entry_shown = true;
+    bool can = true;
+    bool set_entry_shown(QWidget &, bool shown) override
+    {
+        if (can)
+            entry_shown = shown;
+        return can;
+    }
+};
+
 class FakeSingleInstance : public SingleInstance {
 public:
     bool first = true;
@@ -92,6 +104,12 @@ public:
     bool start(Program program, const QString &argument) override
     {
         started.emplace_back(program, argument);
+        return succeed;
+    }
+    std::vector<QStringList> in_terminal;
+    bool run_in_terminal(const QStringList &command) override
+    {
+        in_terminal.push_back(command);
         return succeed;
     }
 };
@@ -233,6 +251,7 @@ struct FakeServices {
     FakeDialogs dialogs;
     FakeClock clock;
     FakeTray tray;
+    FakeTaskbar taskbar;
     FakeSingleInstance single_instance;
     FakeRegistry registry;
     FakePower power;
@@ -247,7 +266,7 @@ struct FakeServices {
 
     Services services()
     {
-        return {dialogs, clock, tray, single_instance, registry, power, launcher, modems,
+        return {dialogs, clock, tray, taskbar, single_instance, registry, power, launcher, modems,
                 dialup, netifaces, pop3, tariff_library, report_library, volume};
     }
 };

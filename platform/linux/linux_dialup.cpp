@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include <ifaddrs.h>
 #include <netinet/in.h>
@@ -85,7 +86,7 @@ QString pppd_entry(const std::vector<std::string> &arguments)
     return {};
 }
 
-LinuxDialup::LinuxDialup(fs::path root) : root_(std::move(root)) {}
+LinuxDialup::LinuxDialup(fs::path root, Launcher *terminal) : root_(std::move(root)), terminal_(terminal) {}
 
 std::vector<QString> LinuxDialup::phonebook_entries()
 {
@@ -93,7 +94,9 @@ std::vector<QString> LinuxDialup::phonebook_entries()
     std::error_code ec;
     fs::directory_iterator it(root_ / "etc/ppp/peers", ec);
     if (ec) {
-        phonebook_denied_ = ec == std::errc::permission_denied;
+        if (ec == std::errc::permission_denied)
+            tell_once(QStringLiteral("Список подключений (/etc/ppp/peers) недоступен. Чтобы его читать, войдите в "
+                                     "группу dip: sudo adduser $USER dip, затем войдите в систему заново."));
         return names;
     }
     for (const auto &entry : it) {
@@ -110,13 +113,15 @@ std::vector<QString> LinuxDialup::phonebook_entries()
     return names;
 }
 
+void LinuxDialup::tell_once(const QString &notice)
+{
+    if (told_.insert(notice).second)
+        notice_ = notice;
+}
+
 std::optional<QString> LinuxDialup::take_phonebook_notice()
 {
-    if (!phonebook_denied_ || notice_given_)
-        return std::nullopt;
-    notice_given_ = true;
-    return QStringLiteral("Список подключений (/etc/ppp/peers) недоступен. Чтобы его читать, войдите в группу dip: "
-                          "sudo adduser $USER dip, затем войдите в систему заново.");
+    return std::exchange(notice_, std::nullopt);
 }
 
 QString LinuxDialup::phonebook_path()
@@ -252,29 +257,6 @@ std::optional<QString> LinuxDialup::hang_up(ConnectionHandle link)
     }
     ::close(pidfd);
     return refused;
-}
-
-bool LinuxDialup::is_valid_new_entry_name(const QString &name)
-{
-    if (name.isEmpty() || name.contains(u'/') || name == QStringLiteral(".") || name == QStringLiteral(".."))
-        return false;
-    const auto entries = phonebook_entries();
-    return std::find(entries.begin(), entries.end(), name) == entries.end();
-}
-
-std::optional<QString> LinuxDialup::rename_entry(const QString &, const QString &)
-{
-    return QStringLiteral("renaming peers arrives with the phonebook actions");
-}
-
-bool LinuxDialup::edit_entry(const QString &)
-{
-    return false;
-}
-
-bool LinuxDialup::create_entry()
-{
-    return false;
 }
 
 } // namespace platform

@@ -2,17 +2,20 @@
 
 #include <filesystem>
 #include <optional>
+#include <set>
 
 #include "platform/dialup.h"
+#include "platform/launcher.h"
 
 namespace platform {
 
 // Dial-up over pppd: the phonebook is /etc/ppp/peers, a connection is a pppd whose PPP interface
 // is up, its handle that pppd's process id. Everything is read under `root` except the checks
-// before a hang-up, which look at the real process.
+// before a hang-up, which look at the real process. Entries are edited and created by Debian's
+// pppconfig in a terminal that `terminal` starts; without one they cannot be.
 class LinuxDialup : public Dialup {
 public:
-    explicit LinuxDialup(std::filesystem::path root);
+    explicit LinuxDialup(std::filesystem::path root, Launcher *terminal = nullptr);
 
     std::vector<ActiveConnection> active_connections() override;
     ConnectionHandle first_link(ConnectionHandle connection) override { return connection; }
@@ -39,10 +42,15 @@ private:
     std::vector<Link> links();
     std::optional<Link> link_of(ConnectionHandle handle);
     std::int64_t line_speed(const Link &link);
+    bool run_pppconfig(const QStringList &arguments);
+    std::optional<QString> rename_as_administrator(const std::filesystem::path &from, const std::filesystem::path &to);
+    // Each notice is given once per run.
+    void tell_once(const QString &notice);
 
     std::filesystem::path root_;
-    bool phonebook_denied_ = false;
-    bool notice_given_ = false;
+    Launcher *terminal_;
+    std::optional<QString> notice_;
+    std::set<QString> told_;
 };
 
 // The entry a pppd serves, from its arguments: "call NAME", else "file PATH" (its file name),

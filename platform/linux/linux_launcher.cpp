@@ -30,6 +30,12 @@ std::vector<Candidate> candidates(Program program)
     return {};
 }
 
+// Debian's alternative first: it promises xterm's "-e program arguments..." whatever it points to.
+constexpr Candidate kTerminals[] = {
+    {"x-terminal-emulator", "-e"}, {"gnome-terminal", "--"}, {"konsole", "-e"}, {"xfce4-terminal", "-x"},
+    {"mate-terminal", "-x"},       {"qterminal", "-e"},      {"terminator", "-x"}, {"xterm", "-e"},
+};
+
 } // namespace
 
 LinuxLauncher::LinuxLauncher(QStringList search_path) : search_path_(std::move(search_path)) {}
@@ -46,6 +52,16 @@ bool LinuxLauncher::start(Program program, const QString &argument)
         if (!argument.isEmpty())
             arguments << argument;
         return QProcess::startDetached(found, arguments);
+    }
+    return false;
+}
+
+bool LinuxLauncher::run_in_terminal(const QStringList &command)
+{
+    for (const Candidate &c : kTerminals) {
+        const QString found = QStandardPaths::findExecutable(QLatin1String(c.program), search_path_);
+        if (!found.isEmpty())
+            return QProcess::startDetached(found, QStringList{QLatin1String(c.argument)} + command);
     }
     return false;
 }

@@ -12,6 +12,7 @@ public:
     // `search_path`: the folders to look in; empty for PATH.
     explicit LinuxLauncher(QStringList search_path = {});
     bool start(Program program, const QString &argument) override;
+    bool run_in_terminal(const QStringList &command) override;
 
 private:
     QStringList search_path_;

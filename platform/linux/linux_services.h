@@ -8,6 +8,7 @@
 #include "platform/linux/linux_power.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_single_instance.h"
+#include "platform/linux/linux_taskbar.h"
 #include "platform/linux/linux_tariff_library.h"
 #include "platform/linux/linux_tray.h"
 #include "platform/linux/linux_volume.h"
@@ -21,12 +22,13 @@ struct LinuxServices {
     LinuxDialogs dialogs;
     LinuxClock clock;
     LinuxTray tray;
+    LinuxTaskbar taskbar;
     LinuxSingleInstance single_instance;
     LinuxRegistry registry;
     LinuxPower power;
     LinuxLauncher launcher;
     LinuxModems modems{default_sysroot()};
-    LinuxDialup dialup{default_sysroot()};
+    LinuxDialup dialup{default_sysroot(), &launcher};
     NoNetInterfaces netifaces;
     NoPop3 pop3;
     LinuxTariffLibrary tariff_library;
@@ -35,7 +37,7 @@ struct LinuxServices {
 
     Services services()
     {
-        return {dialogs, clock, tray, single_instance, registry, power, launcher, modems,
+        return {dialogs, clock, tray, taskbar, single_instance, registry, power, launcher, modems,
                 dialup, netifaces, pop3, tariff_library, report_library, volume};
     }
 };

@@ -29,7 +29,7 @@ protected:
     platform::Services with_dialup(platform::Dialup &dialup)
     {
         const platform::Services s = fakes.services();
-        return {s.dialogs, s.clock,  s.tray,      s.single_instance, s.registry,       s.power,
+        return {s.dialogs, s.clock,  s.tray, s.taskbar,     s.single_instance, s.registry,       s.power,
                 s.launcher, s.modems, dialup, s.netifaces,      s.pop3, s.tariff_library, s.report_library, s.volume};
     }
 

@@ -9,59 +9,10 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "form_fixture.h"
+#include "monitor_fixture.h"
 
 using namespace datastore;
 using platform::Answer;
-
-namespace {
-
-constexpr platform::ConnectionHandle kHandle = 7;
-
-class Monitor : public FormTest {
-protected:
-    void SetUp() override
-    {
-        auto data = make_data_set();
-        provider_texts(data->providers, 1).name.assign(QStringLiteral("Дом"));
-        provider_texts(data->providers, 2).name.assign(QStringLiteral("Работа"));
-        provider_texts(data->providers, 2).server_ip.assign(QStringLiteral("195.34.10.7"));
-        data->providers.slot_map[0] = 1;
-        data->providers.slot_map[1] = 2;
-        provider_numbers(data->providers, 1).balance = 20;
-        provider_numbers(data->providers, 2).balance = 20;
-        hour_price(data->tariff, 2, 1) = 30;
-        data->settings.provider_count = 2;
-        data->settings.live_calc = 1;
-        extra(*data);
-        ASSERT_TRUE(save_all(*data, folder()).empty());
-
-        fakes.dialup.entries = {QStringLiteral("Дом"), QStringLiteral("Работа")};
-        fakes.dialup.projections[kHandle] = {QStringLiteral("10.0.0.2"), QStringLiteral("195.34.10.9")};
-        fakes.dialup.stats[kHandle] = {2 * 1048576, 1048576, 115200};
-        fakes.clock.time = compose({2026, 12, 8}, {10, 0, 0, 50});
-        // 30 per hour for the span, and row 1.
-        fakes.tariff_library.pricing = [](const platform::TariffCall &c, std::uint8_t *row) {
-            *row = 1;
-            return static_cast<float>((c.end - c.start) * 24 * 30);
-        };
-        start().Timer1->stop();
-    }
-    virtual void extra(DataSet &) {}
-
-    void connect_line() { fakes.dialup.connections = {{QStringLiteral("Работа"), kHandle}}; }
-    void tick() { form->Timer1Timer(); }
-    void minutes(double m) { fakes.clock.advance_ms(m * 60000); }
-    QString text(const char *name) { return form->findChild<QLabel *>(QLatin1String(name))->text(); }
-    std::unique_ptr<DataSet> on_disk()
-    {
-        auto d = make_data_set();
-        EXPECT_TRUE(load_all(*d, folder()).empty());
-        return d;
-    }
-};
-
-} // namespace
 
 TEST_F(Monitor, ASessionFromFirstTickToHangUpIsLoggedOnce)
 {
@@ -344,7 +295,7 @@ TEST_F(FormTest, ASessionPricedByTheRealLibrary)
     std::filesystem::current_path(folder());
     platform::LinuxTariffLibrary kolvane(QStringLiteral(VELMORA_BIN_DIR));
     platform::Services s = fakes.services();
-    TForm1 f({s.dialogs, s.clock, s.tray, s.single_instance, s.registry, s.power, s.launcher, s.modems, s.dialup,
+    TForm1 f({s.dialogs, s.clock, s.tray, s.taskbar, s.single_instance, s.registry, s.power, s.launcher, s.modems, s.dialup,
               s.netifaces, s.pop3, kolvane, s.report_library, s.volume},
              folder());
     f.Timer1->stop();

@@ -352,11 +352,18 @@ TEST_F(FirstRun, NoStoresTheIdentityAndChangesNothingElse)
 
 TEST_F(FirstRun, YesResetsTheLockAndCalibrates)
 {
-    fakes.dialogs.answers = {Answer::Yes};
+    fakes.dialup.entries = {QStringLiteral("Дом"), QStringLiteral("Работа")};
+    fakes.dialogs.answers = {Answer::Yes, Answer::Yes};
     TForm1 &f = start();
     auto &p = f.data().providers;
     EXPECT_EQ(datastore::machine_id(p).bytes(), scrambled_volume());
-    EXPECT_EQ(f.settings().provider_count, 0);
+    EXPECT_EQ(f.settings().provider_count, 2);
+    EXPECT_EQ(datastore::provider_texts(p, 2).name.text(), QStringLiteral("Работа"));
+    EXPECT_EQ(fakes.dialogs.messages.back().text,
+              QStringLiteral("Калибровка закончена. Настройте параметры для каждого провайдера"));
+    datastore::SettingsRecord written{};
+    datastore::load_record(written, folder());
+    EXPECT_EQ(written.provider_count, 2) << "the settings file is written at once";
     EXPECT_EQ(f.settings().dialup_lock, 0);
     EXPECT_TRUE(datastore::lock_password(p).empty());
     EXPECT_FALSE(f.dialup1->isChecked());

@@ -1,12 +1,24 @@
 // dialup-probe ROOT PID: prints the client and server address of that pppd's link as the dial-up
 // layer sees them from the current network namespace (tests run it inside a namespace of their own).
+// dialup-probe rename ROOT OLD NEW: renames a phonebook entry and prints "renamed" or the reason
+// (tests run it as a user who may not write the phonebook).
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include <QCoreApplication>
 
 #include "platform/linux/linux_dialup.h"
 
 int main(int argc, char *argv[])
 {
+    if (argc == 5 && std::strcmp(argv[1], "rename") == 0) {
+        QCoreApplication app(argc, argv);
+        platform::LinuxDialup dialup(argv[2]);
+        const auto refused = dialup.rename_entry(QString::fromUtf8(argv[3]), QString::fromUtf8(argv[4]));
+        std::printf("%s\n", refused ? qUtf8Printable(*refused) : "renamed");
+        return 0;
+    }
     if (argc != 3)
         return 2;
     platform::LinuxDialup dialup(argv[1]);

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "platform/fake/fake_services.h"
 #include "platform/linux/linux_dialup.h"
 #include "support/qt_print.h"
 
@@ -239,4 +241,99 @@ TEST(LinuxDialup, AddressesOfARealPointToPointLink)
     ASSERT_TRUE(made);
     EXPECT_EQ(QString::fromUtf8(probe.readAllStandardOutput()).trimmed(), QStringLiteral("10.78.0.1 10.78.0.2 777"))
         << probe.readAllStandardError().toStdString();
+}
+
+namespace {
+
+// A program of the fixture tree: a shell script that records its arguments and exits with `code`.
+void script(Tree &t, const std::string &path, int code)
+{
+    t.file(path, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + (t.root() / "log/args").string() + "'\nexit " +
+                     std::to_string(code) + "\n");
+    ::chmod((t.root() / path).c_str(), 0755);
+}
+
+std::string read_file(const fs::path &file)
+{
+    std::ifstream in(file);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
+
+TEST(LinuxDialup, RenameMovesThePeerFileAndNeverOverAnother)
+{
+    Tree t;
+    t.file("etc/ppp/peers/home", "user ivan\n");
+    t.file("etc/ppp/peers/work", "user petr\n");
+    LinuxDialup dialup(t.root());
+    EXPECT_FALSE(dialup.rename_entry(QStringLiteral("home"), QStringLiteral("Дом")).has_value());
+    EXPECT_EQ(read_file(t.root() / "etc/ppp/peers/Дом"), "user ivan\n");
+    EXPECT_FALSE(fs::exists(t.root() / "etc/ppp/peers/home"));
+
+    EXPECT_TRUE(dialup.rename_entry(QStringLiteral("Дом"), QStringLiteral("work")).has_value());
+    EXPECT_TRUE(dialup.rename_entry(QStringLiteral("gone"), QStringLiteral("other")).has_value());
+    EXPECT_EQ(read_file(t.root() / "etc/ppp/peers/work"), "user petr\n");
+    for (const char *bad : {"-x", ".x", "x~", "a\nb"})
+        EXPECT_FALSE(dialup.is_valid_new_entry_name(QString::fromUtf8(bad))) << bad;
+}
+
+// Where the user may not write the phonebook, the rename goes through pkexec, and a refusal there
+// is reported. Run as nobody, so also a root test run meets the refusal.
+TEST(LinuxDialup, ARenameTheUserMayNotMakeAsksForAdministratorRights)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the rename as another user";
+    Tree t;
+    t.file("etc/ppp/peers/home", "");
+    fs::create_directories(t.root() / "log");
+    ::chmod(t.dir.path().toStdString().c_str(), 0755);
+    ::chmod((t.root() / "log").c_str(), 0777);
+    auto rename_as_nobody = [&] {
+        QProcess probe;
+        probe.start(QStringLiteral("setpriv"),
+                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                     QStringLiteral(VELMORA_BIN_DIR "/dialup-probe"), QStringLiteral("rename"), t.dir.path(),
+                     QStringLiteral("home"), QStringLiteral("Дом")});
+        probe.waitForFinished(10000);
+        return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
+    };
+
+    EXPECT_EQ(rename_as_nobody(), QStringLiteral("Permission denied")) << "no pkexec: the system's reason";
+
+    script(t, "usr/bin/pkexec", 126); // the user dismissed the password dialog
+    EXPECT_EQ(rename_as_nobody(), QStringLiteral("переименование не разрешено"));
+    const std::string peers = (t.root() / "etc/ppp/peers").string();
+    EXPECT_EQ(read_file(t.root() / "log/args"), QStandardPaths::findExecutable(QStringLiteral("mv")).toStdString() +
+                                                    "\n--no-clobber\n--no-target-directory\n--\n" + peers +
+                                                    "/home\n" + peers + "/Дом\n");
+    EXPECT_TRUE(fs::exists(t.root() / "etc/ppp/peers/home"));
+}
+
+TEST(LinuxDialup, EditAndCreateRunPppconfigInATerminal)
+{
+    Tree t;
+    platform::FakeLauncher terminal;
+    LinuxDialup dialup(t.root(), &terminal);
+    const QString pkexec = QString::fromStdString((t.root() / "usr/bin/pkexec").string());
+    const QString pppconfig = QString::fromStdString((t.root() / "usr/sbin/pppconfig").string());
+
+    EXPECT_FALSE(dialup.edit_entry(QStringLiteral("home")));
+    const auto notice = dialup.take_phonebook_notice();
+    ASSERT_TRUE(notice.has_value());
+    EXPECT_TRUE(notice->contains(QStringLiteral("apt install pppconfig")));
+    EXPECT_FALSE(dialup.create_entry());
+    EXPECT_FALSE(dialup.take_phonebook_notice().has_value()) << "told once";
+    EXPECT_TRUE(terminal.in_terminal.empty());
+
+    script(t, "usr/sbin/pppconfig", 0);
+    script(t, "usr/bin/pkexec", 0);
+    EXPECT_TRUE(dialup.edit_entry(QStringLiteral("home")));
+    EXPECT_TRUE(dialup.create_entry());
+    EXPECT_EQ(terminal.in_terminal,
+              (std::vector<QStringList>{{pkexec, pppconfig, QStringLiteral("home")}, {pkexec, pppconfig}}));
+
+    terminal.succeed = false;
+    EXPECT_FALSE(dialup.create_entry());
+    EXPECT_TRUE(dialup.take_phonebook_notice().value_or(QString()).contains(QStringLiteral("терминала")));
 }

@@ -121,6 +121,15 @@ TEST(LinuxLauncher, StartsTheFirstInstalledProgram)
     EXPECT_TRUE(launcher.start(Program::Calculator, {}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
     EXPECT_FALSE(launcher.start(Program::TextEditor, {})) << "none of the editors is there";
+
+    EXPECT_FALSE(launcher.run_in_terminal({QStringLiteral("pppconfig")})) << "no terminal yet";
+    QFile::remove(marker);
+    QFile::copy(script, bin.filePath(QStringLiteral("xterm")));
+    EXPECT_TRUE(launcher.run_in_terminal({QStringLiteral("pkexec"), QStringLiteral("pppconfig")}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
+    QFile started(marker);
+    ASSERT_TRUE(started.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(started.readAll().endsWith("xterm -e pkexec pppconfig\n"));
 }
 
 // A private bus with a mock logind, so that no test can reach the machine's own.
