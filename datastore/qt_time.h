@@ -14,4 +14,15 @@ inline TDateTime to_tdatetime(const QDateTime &local)
     return compose({d.year(), d.month(), d.day()}, {t.hour(), t.minute(), t.second(), t.msec()});
 }
 
+// A time of day and back.
+inline TDateTime to_tdatetime(const QTime &t)
+{
+    return encode_time({t.hour(), t.minute(), t.second(), t.msec()});
+}
+inline QTime to_qtime(TDateTime value)
+{
+    const TimeOfDay t = decode_time(value);
+    return QTime(t.hour, t.minute, t.second, t.msec);
+}
+
 } // namespace datastore

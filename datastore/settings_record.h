@@ -50,6 +50,13 @@ static_assert(offsetof(SettingsRecord, foreign_call_guard) == 55);
 static_assert(offsetof(SettingsRecord, close_to_tray) == 56);
 static_assert(offsetof(SettingsRecord, reserved) == 57);
 
+// The save parameter of card n = 1..2: hours or a time of day, as its save mode wants.
+inline ShortString<10> &card_save_param(SettingsRecord &s, int n) { return n == 1 ? s.card1_save_param : s.card2_save_param; }
+inline const ShortString<10> &card_save_param(const SettingsRecord &s, int n)
+{
+    return n == 1 ? s.card1_save_param : s.card2_save_param;
+}
+
 // The boolean reading for fields that any non-zero byte switches on.
 constexpr bool is_set(std::uint8_t flag) { return flag != 0; }
 

@@ -10,6 +10,7 @@ TForm1::TForm1(platform::Services services, std::filesystem::path data_folder)
     build_frame();
     build_settings_page(suiTabSheet6);
     build_modem_page(suiTabSheet1);
+    build_network_page(suiTabSheet2);
     build_tray_menu();
     svc_.single_instance.on_activation_request([this] { come_forward(); });
     FormCreate();

@@ -14,6 +14,9 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QRadioButton;
+class QTimeEdit;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -23,6 +26,7 @@ class QPushButton;
 class QStatusBar;
 class QTabWidget;
 class QTimer;
+struct InterfaceSnapshot;
 
 // The main window of Drovik. Its handlers are spread over the subsystem folders; each reads
 // controls, calls the logic of its subsystem and writes controls.
@@ -92,6 +96,32 @@ public:
     void fsBitBtn15Click();
     void fsBitBtn16Click();
     bool window_locked() const { return window_locked_; }
+
+    // The network cards: the monitor, saved readings, calibration and prices.
+    void Timer3Timer();
+    void RadioGroup11Click();
+    void suiCheckBox6Click();
+    void Record_Ethernet(int card, bool at_exit);
+    void Card1Timer();
+    void Card2Timer();
+    void RadioButton3Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void ComboBox1Change();
+    void DateTimeP1Change();
+    void RadioButton6Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+    void ComboBox2Change();
+    void DateTimeP2Change();
+    void TabSheet2Show();
+    void Button3Click();
+    void Button8Click();
+    void suiButton2Click();
+    void Edit1Change();
+    void Edit2Change();
+    void RB7Click();
+    void RB8Click();
 
     // The monitor tick, and the arming of Timer1 for the next one.
     void Timer1Timer();
@@ -191,6 +221,17 @@ private:
     void mailTimer();
     void enable_mail_timer(bool on);
     void calibrate_cards();
+    void build_network_page(QWidget *page);
+    InterfaceSnapshot take_snapshot();
+    void show_net_watch_state();
+    void save_every_hours(int n);
+    void save_daily(int n);
+    void save_at_exit(int n);
+    void hours_changed(int n);
+    void time_changed(int n);
+    void clear_card(int n);
+    void show_card_prices(int n);
+    void price_changed(QLineEdit *box, bool in);
 
 public:
     // Controls, each also named by its objectName.
@@ -241,6 +282,34 @@ public:
     QLabel *Label58 = nullptr;
     QLabel *Label59 = nullptr;
     QPushButton *suiButton5 = nullptr;
+
+    // The controls of card 1 and card 2, each widget under its own name.
+    struct CardControls {
+        QGroupBox *box = nullptr;
+        QLabel *ip = nullptr;
+        QLabel *in = nullptr;
+        QLabel *out = nullptr;
+        QLabel *speed = nullptr;
+        QLabel *saved = nullptr;
+        QLabel *off_picture = nullptr;
+        QRadioButton *every = nullptr;
+        QComboBox *hours = nullptr;
+        QRadioButton *daily = nullptr;
+        QTimeEdit *time = nullptr;
+        QRadioButton *at_exit = nullptr;
+        QPushButton *clear = nullptr;
+        QTimer *timer = nullptr;
+    };
+    std::array<CardControls, 2> cards{};
+    QGroupBox *PDJXPGroupBox4 = nullptr;
+    QRadioButton *RB7 = nullptr;
+    QRadioButton *RB8 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QLineEdit *Edit2 = nullptr;
+    QLabel *price_error = nullptr;
+    QGroupBox *RadioGroup1 = nullptr;
+    QButtonGroup *refresh_rates = nullptr;
+    QPushButton *suiButton2 = nullptr;
 
     QGroupBox *program_options = nullptr;
     QCheckBox *suiCheckBox4 = nullptr;
@@ -293,6 +362,7 @@ private:
     bool tariff_failure_told_ = false;
     int tariff_holds_ = 0;
     bool window_locked_ = false;
+    std::array<bool, 2> store_warning_told_{};
     Qt::WindowFlags unlocked_flags_;
     bool start_hidden_ = false;
     bool ending_ = false;

@@ -7,12 +7,14 @@
 
 namespace platform {
 
-struct InterfaceSnapshot {
+// One network interface as the system reports it at a moment.
+struct NetInterface {
+    // Names the card to the user and stays the same across reboots.
     QString description;
     std::uint32_t in_octets;  // modulo 2^32
     std::uint32_t out_octets;
-    std::int64_t speed_bps;
-    QString ip;   // first IPv4 address, empty when none
+    std::int64_t speed_bps;   // 0 when unknown
+    QString ip;               // first IPv4 address of this interface, empty when none
     QString mask;
 };
 
@@ -20,7 +22,8 @@ struct InterfaceSnapshot {
 class NetInterfaces {
 public:
     virtual ~NetInterfaces() = default;
-    virtual std::vector<InterfaceSnapshot> take_snapshot() = 0;
+    // Every interface except loopback ones, in a stable order: cards with hardware first.
+    virtual std::vector<NetInterface> list() = 0;
 };
 
 } // namespace platform

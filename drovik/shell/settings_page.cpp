@@ -25,10 +25,7 @@ QCheckBox *option(QWidget *group, QLayout *layout, const char *name, const QStri
 
 void TForm1::build_settings_page(QWidget *page)
 {
-    // The page carries four groups and two buttons in the window's fixed size: a smaller type.
-    QFont small = page->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    page->setFont(small);
+    use_small_type(page);
 
     program_options = new QGroupBox(QStringLiteral("Настройки программы"), page);
     program_options->setObjectName(QStringLiteral("GroupBox7"));
@@ -74,8 +71,10 @@ void TForm1::build_settings_page(QWidget *page)
     PDJXPRadioGroup1->setMaximumWidth(PDJXPRadioGroup1->sizeHint().width());
 
     suiButton1 = named(new QPushButton(QStringLiteral("Калибровка провайдров"), page), "suiButton1");
+    suiButton2 = named(new QPushButton(QStringLiteral("Калибровка сетевых карт"), page), "suiButton2");
     auto *calibrations = new QHBoxLayout;
     calibrations->addWidget(suiButton1);
+    calibrations->addWidget(suiButton2);
     calibrations->addStretch(1);
 
     // The options on the left, the power-off and the lock with its instructions on the right,
@@ -101,6 +100,8 @@ void TForm1::build_settings_page(QWidget *page)
     connect(suiCheckBox2, &QCheckBox::clicked, this, &TForm1::suiCheckBox2Click);
     connect(suiButton10, &QPushButton::clicked, this, &TForm1::suiButton10Click);
     connect(suiButton1, &QPushButton::clicked, this, &TForm1::suiButton1Click);
+    connect(suiButton2, &QPushButton::clicked, this, &TForm1::suiButton2Click);
+    connect(suiCheckBox6, &QCheckBox::clicked, this, &TForm1::suiCheckBox6Click);
     connect(suiCheckBox7, &QCheckBox::clicked, this, &TForm1::suiCheckBox7Click);
     connect(suiCheckBox8, &QCheckBox::clicked, this, &TForm1::suiCheckBox8Click);
 }

@@ -153,8 +153,13 @@ public:
 
 class FakeNetInterfaces : public NetInterfaces {
 public:
-    std::vector<InterfaceSnapshot> interfaces;
-    std::vector<InterfaceSnapshot> take_snapshot() override { return interfaces; }
+    std::vector<NetInterface> interfaces;
+    int lists = 0;
+    std::vector<NetInterface> list() override
+    {
+        ++lists;
+        return interfaces;
+    }
 };
 
 // A mailbox held in memory.

@@ -5,6 +5,7 @@
 #include "platform/linux/linux_dialup.h"
 #include "platform/linux/linux_launcher.h"
 #include "platform/linux/linux_modems.h"
+#include "platform/linux/linux_netifaces.h"
 #include "platform/linux/linux_power.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_single_instance.h"
@@ -29,7 +30,7 @@ struct LinuxServices {
     LinuxLauncher launcher;
     LinuxModems modems{default_sysroot()};
     LinuxDialup dialup{default_sysroot(), &launcher};
-    NoNetInterfaces netifaces;
+    LinuxNetInterfaces netifaces{default_sysroot()};
     NoPop3 pop3;
     LinuxTariffLibrary tariff_library;
     NoReportLibrary report_library;

@@ -6,11 +6,6 @@
 // the program runs as it does on a machine without that device or feature.
 namespace platform {
 
-class NoNetInterfaces : public NetInterfaces {
-public:
-    std::vector<InterfaceSnapshot> take_snapshot() override { return {}; }
-};
-
 class NoPop3 : public Pop3 {
 public:
     bool connect_and_login(const QString &, int, const QString &, const QString &, int) override { return false; }

@@ -359,8 +359,12 @@ TEST_F(FirstRun, YesResetsTheLockAndCalibrates)
     EXPECT_EQ(datastore::machine_id(p).bytes(), scrambled_volume());
     EXPECT_EQ(f.settings().provider_count, 2);
     EXPECT_EQ(datastore::provider_texts(p, 2).name.text(), QStringLiteral("Работа"));
-    EXPECT_EQ(fakes.dialogs.messages.back().text,
+    ASSERT_EQ(fakes.dialogs.messages.size(), 4u);
+    EXPECT_EQ(fakes.dialogs.messages[2].text,
               QStringLiteral("Калибровка закончена. Настройте параметры для каждого провайдера"));
+    EXPECT_EQ(fakes.dialogs.messages[3].text,
+              QStringLiteral("Осторожно! Все данные сетевых карт могут будут стерты! Продолжить?"))
+        << "the card calibration follows";
     datastore::SettingsRecord written{};
     datastore::load_record(written, folder());
     EXPECT_EQ(written.provider_count, 2) << "the settings file is written at once";
