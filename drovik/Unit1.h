@@ -224,6 +224,7 @@ private:
     void build_network_page(QWidget *page);
     InterfaceSnapshot take_snapshot();
     void show_net_watch_state();
+    void show_card_caption(int index, const QString &caption);
     void save_every_hours(int n);
     void save_daily(int n);
     void save_at_exit(int n);

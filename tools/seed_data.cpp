@@ -1,5 +1,6 @@
 // seed-data [--start-in-tray] FOLDER [NAME...]: writes a data folder that this machine takes for
-// its own (no first-run question) with providers calibrated to the given phonebook names.
+// its own (no first-run question) with providers calibrated to the given phonebook names and the
+// machine's network interfaces assigned to the two cards.
 #include <cstdio>
 #include <filesystem>
 
@@ -8,7 +9,9 @@
 
 #include "datastore/data_files.h"
 #include "datastore/scramble.h"
+#include "drovik/adapters/card_logic.h"
 #include "drovik/monitor/provider_calibration.h"
+#include "platform/linux/linux_netifaces.h"
 #include "platform/linux/linux_volume.h"
 #include "platform/linux/sysroot.h"
 
@@ -40,6 +43,8 @@ int main(int argc, char *argv[])
         names.push_back(datastore::to_cp1251(args[i]));
     if (!names.empty())
         calibrate_providers(data->providers, data->tariff, data->settings, names);
+
+    assign_cards(data->adapters, make_snapshot(platform::LinuxNetInterfaces(platform::default_sysroot()).list()));
 
     const auto errors = datastore::save_all(*data, folder);
     for (const auto &error : errors)

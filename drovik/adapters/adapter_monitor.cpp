@@ -18,6 +18,14 @@ const QString kNoCard = QStringLiteral("Сетевая карта не опре�
 
 } // namespace
 
+void TForm1::show_card_caption(int index, const QString &caption)
+{
+    // A long description is cut at the box's edge; the whole of it is a hover away.
+    QGroupBox *box = cards[static_cast<std::size_t>(index)].box;
+    box->setTitle(caption);
+    box->setToolTip(caption);
+}
+
 InterfaceSnapshot TForm1::take_snapshot()
 {
     return make_snapshot(svc_.netifaces.list());
@@ -30,7 +38,7 @@ void TForm1::adapter_startup()
     for (int k = 1; k <= snapshot.row_count && shown < 2; ++k) {
         const std::string &description = snapshot.rows[static_cast<std::size_t>(k - 1)].description;
         if (description.find(kLoopbackMarker) == std::string::npos)
-            cards[static_cast<std::size_t>(shown++)].box->setTitle(datastore::from_cp1251(description));
+            show_card_caption(shown++, datastore::from_cp1251(description));
     }
 
     for (int n = 1; n <= 2; ++n) {
@@ -76,7 +84,7 @@ void TForm1::Timer3Timer()
         const auto &description = datastore::card_description(data_->adapters, n);
         const int k = find_card(snapshot, data_->adapters, n);
         // A card that is gone keeps the last figures it showed.
-        card.box->setTitle(k == 0 ? kNoCard : description.text());
+        show_card_caption(n - 1, k == 0 ? kNoCard : description.text());
         if (k == 0)
             continue;
         const CardLabels labels =

@@ -2,6 +2,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,7 +49,8 @@ void TForm1::build_network_page(QWidget *page)
         // A long description must not widen the page: the caption is cut at the box's edge.
         card.box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         auto *grid = new QGridLayout(card.box);
-        grid->setVerticalSpacing(3);
+        grid->setVerticalSpacing(1);
+        grid->setContentsMargins(6, 2, 6, 2);
         card.ip = add(grid, named(new QLabel(QStringLiteral("IP адрес:"), card.box), n.ip), 0, 0, 4);
         card.in = add(grid, named(new QLabel(QStringLiteral("Байт получено/Стоимость:"), card.box), n.in), 1, 0, 4);
         card.out =
@@ -58,24 +60,35 @@ void TForm1::build_network_page(QWidget *page)
         card.off_picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16, 16));
         card.off_picture->hide();
 
+        // Each choice on its own line, its value indented below: the box is half the page wide.
         card.every = add(grid, named(new QRadioButton(QStringLiteral("Сохранять данные каждые"), card.box), n.every),
-                         4, 0);
-        card.hours = add(grid, named(new QComboBox(card.box), n.hours), 4, 1);
+                         4, 0, 4);
+        auto *hours_row = new QHBoxLayout;
+        hours_row->setContentsMargins(22, 0, 0, 0);
+        card.hours = named(new QComboBox(card.box), n.hours);
         for (int h = 1; h <= 12; ++h)
             card.hours->addItem(QString::number(h));
-        add(grid, new QLabel(QStringLiteral("часа(ов)"), card.box), 4, 2, 2);
-        card.daily =
-            add(grid, named(new QRadioButton(QStringLiteral("Сохранять данные ежедневно в"), card.box), n.daily), 5, 0);
-        card.time = add(grid, named(new QTimeEdit(card.box), n.time), 5, 1, 2);
+        hours_row->addWidget(card.hours);
+        hours_row->addWidget(new QLabel(QStringLiteral("часа(ов)"), card.box));
+        hours_row->addStretch(1);
+        grid->addLayout(hours_row, 5, 0, 1, 4);
+        card.daily = add(
+            grid, named(new QRadioButton(QStringLiteral("Сохранять данные ежедневно в"), card.box), n.daily), 6, 0, 4);
+        auto *time_row = new QHBoxLayout;
+        time_row->setContentsMargins(22, 0, 0, 0);
+        card.time = named(new QTimeEdit(card.box), n.time);
         card.time->setDisplayFormat(QStringLiteral("H:mm:ss"));
+        time_row->addWidget(card.time);
+        time_row->addStretch(1);
+        grid->addLayout(time_row, 7, 0, 1, 4);
         card.at_exit = add(
-            grid, named(new QRadioButton(QStringLiteral("Сохранять данные при выходе"), card.box), n.at_exit), 6, 0, 4);
+            grid, named(new QRadioButton(QStringLiteral("Сохранять данные при выходе"), card.box), n.at_exit), 8, 0, 4);
         card.at_exit->setChecked(true);
-        card.clear = add(grid, named(new QPushButton(QStringLiteral("Очистить статистику"), card.box), n.clear), 7, 0);
+        card.clear = add(grid, named(new QPushButton(QStringLiteral("Очистить статистику"), card.box), n.clear), 9, 0);
         card.saved = add(grid, named(new QLabel(QStringLiteral("Сохранения информации не было"), card.box), n.saved),
-                         8, 0, 4);
+                         10, 0, 4);
         grid->setColumnStretch(3, 1);
-        grid->setRowStretch(9, 1);
+        grid->setRowStretch(11, 1);
         layout->addWidget(card.box, 0, c);
         layout->setColumnStretch(c, 1);
     }

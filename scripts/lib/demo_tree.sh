@@ -7,15 +7,36 @@
 # In the phonebook's own order, as a calibration would take them.
 DEMO_ENTRIES=("Домашний интернет" "МТС" "Ростелеком")
 
-# demo_tree ROOT: the phonebook and the modem.
+# demo_tree ROOT: the phonebook, the modem, and two network cards beside the loopback interface.
 demo_tree() {
     local root="$1" entry
-    mkdir -p "$root/etc/ppp/peers" "$root/sys/class/tty/ttyS0" "$root/sys/class/net" "$root/run"
+    mkdir -p "$root/etc/ppp/peers" "$root/sys/class/tty/ttyS0" "$root/sys/class/net" "$root/run/udev/data"
     echo 4 > "$root/sys/class/tty/ttyS0/type"
     for entry in "${DEMO_ENTRIES[@]}"; do
         printf '/dev/ttyS0\n115200\nconnect "/usr/sbin/chat -v -f /etc/chatscripts/provider"\nnoauth\n' \
             > "$root/etc/ppp/peers/$entry"
     done
+    demo_card "$root" lo 1 772 "" 0 48213 48213
+    demo_card "$root" eth0 2 1 "Intel Corporation|I211 Gigabit Network Connection" 1000 1873264011 212763180
+    demo_card "$root" wlp2s0 3 1 "Realtek Semiconductor Co., Ltd.|RTL8821CE 802.11ac PCIe Wireless Network Adapter" \
+        -1 73400320 9437184
+}
+
+# demo_card ROOT NAME IFINDEX TYPE "VENDOR|MODEL" SPEED RX TX: an interface in sysfs and udev.
+demo_card() {
+    local root="$1" dev="$1/sys/class/net/$2"
+    mkdir -p "$dev/statistics"
+    echo "$3" > "$dev/ifindex"
+    echo "$4" > "$dev/type"
+    echo 0x1003 > "$dev/flags"
+    echo "$6" > "$dev/speed"
+    echo "$7" > "$dev/statistics/rx_bytes"
+    echo "$8" > "$dev/statistics/tx_bytes"
+    if [[ -n "$5" ]]; then
+        mkdir -p "$dev/device"
+        printf 'E:ID_VENDOR_FROM_DATABASE=%s\nE:ID_MODEL_FROM_DATABASE=%s\n' "${5%%|*}" "${5#*|}" \
+            > "$root/run/udev/data/n$3"
+    fi
 }
 
 # demo_dial ROOT ENTRY: brings ppp0 up for ENTRY; sets DEMO_PPPD and DEMO_COUNTER (their pids).
