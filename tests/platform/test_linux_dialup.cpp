@@ -233,7 +233,7 @@ TEST(LinuxDialup, AddressesOfARealPointToPointLink)
     QProcess probe;
     if (made) {
         probe.start(QStringLiteral("ip"), {QStringLiteral("netns"), QStringLiteral("exec"), ns,
-                                           QStringLiteral(VELMORA_BIN_DIR "/dialup-probe"), t.dir.path(),
+                                           QStringLiteral(VELMORA_BIN_DIR "/linux-probe"), t.dir.path(),
                                            QStringLiteral("4242")});
         probe.waitForFinished(10000);
     }
@@ -293,7 +293,7 @@ TEST(LinuxDialup, ARenameTheUserMayNotMakeAsksForAdministratorRights)
         QProcess probe;
         probe.start(QStringLiteral("setpriv"),
                     {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                     QStringLiteral(VELMORA_BIN_DIR "/dialup-probe"), QStringLiteral("rename"), t.dir.path(),
+                     QStringLiteral(VELMORA_BIN_DIR "/linux-probe"), QStringLiteral("rename"), t.dir.path(),
                      QStringLiteral("home"), QStringLiteral("Дом")});
         probe.waitForFinished(10000);
         return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
