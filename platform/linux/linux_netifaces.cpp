@@ -5,6 +5,8 @@
 
 #include <arpa/inet.h>
 #include <ifaddrs.h>
+#include <linux/if_link.h>
+#include <linux/if_packet.h>
 #include <net/if.h>
 #include <netinet/in.h>
 
@@ -15,16 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr long kLoopbackType = 772; // ARPHRD_LOOPBACK
-
-long long number(const std::optional<std::string> &text, long long otherwise)
-{
-    if (!text || text->empty())
-        return otherwise;
-    char *end = nullptr;
-    const long long value = std::strtoll(text->c_str(), &end, 0);
-    return *end == '\0' ? value : otherwise;
-}
+constexpr int kLoopbackType = 772; // ARPHRD_LOOPBACK
 
 // A value of udev's database file ("E:KEY=value" lines).
 QString udev_value(const std::string &data, const std::string &key)
@@ -56,71 +49,112 @@ QString card_description(const QString &vendor, const QString &model, const QStr
     return product.isEmpty() ? name : product + QStringLiteral(" (") + name + QLatin1Char(')');
 }
 
-std::map<std::string, Ipv4Address> system_addresses()
+std::vector<KernelLink> system_links()
 {
-    std::map<std::string, Ipv4Address> found;
+    std::vector<KernelLink> links;
     ifaddrs *all = nullptr;
     if (::getifaddrs(&all) != 0)
-        return found;
+        return links;
+    auto link_named = [&](const char *name) -> KernelLink & {
+        const auto found = std::find_if(links.begin(), links.end(), [&](const KernelLink &l) { return l.name == name; });
+        if (found != links.end())
+            return *found;
+        links.push_back({});
+        links.back().name = name;
+        return links.back();
+    };
     for (const ifaddrs *a = all; a != nullptr; a = a->ifa_next) {
-        if (a->ifa_addr == nullptr || a->ifa_addr->sa_family != AF_INET || found.contains(a->ifa_name))
+        if (a->ifa_addr == nullptr)
             continue;
-        found[a->ifa_name] = {address_text(a->ifa_addr), a->ifa_netmask != nullptr ? address_text(a->ifa_netmask)
-                                                                                  : QString()};
+        if (a->ifa_addr->sa_family == AF_PACKET) {
+            KernelLink &l = link_named(a->ifa_name);
+            const auto *ll = reinterpret_cast<const sockaddr_ll *>(a->ifa_addr);
+            l.ifindex = ll->sll_ifindex;
+            l.type = ll->sll_hatype;
+            l.flags = a->ifa_flags;
+            // The kernel's 32-bit statistics: the view stored readings were taken in.
+            if (const auto *stats = static_cast<const rtnl_link_stats *>(a->ifa_data)) {
+                l.rx_bytes = stats->rx_bytes;
+                l.tx_bytes = stats->tx_bytes;
+            }
+        } else if (a->ifa_addr->sa_family == AF_INET) {
+            KernelLink &l = link_named(a->ifa_name);
+            if (l.ip.isEmpty()) {
+                l.ip = address_text(a->ifa_addr);
+                l.mask = a->ifa_netmask != nullptr ? address_text(a->ifa_netmask) : QString();
+            }
+        }
     }
     ::freeifaddrs(all);
-    return found;
+    return links;
 }
 
-LinuxNetInterfaces::LinuxNetInterfaces(fs::path root, AddressReader addresses)
-    : root_(std::move(root)), addresses_(std::move(addresses))
+LinkReader sysfs_links(fs::path root)
+{
+    return [root = std::move(root)] {
+        auto number = [](const fs::path &file) {
+            return std::strtoull(read_text(file).value_or("0").c_str(), nullptr, 0);
+        };
+        std::vector<KernelLink> links;
+        std::error_code ec;
+        for (const auto &entry : fs::directory_iterator(root / "sys/class/net", ec)) {
+            const fs::path dev = entry.path();
+            KernelLink l;
+            l.name = dev.filename().string();
+            l.ifindex = static_cast<int>(number(dev / "ifindex"));
+            l.type = static_cast<int>(number(dev / "type"));
+            l.flags = static_cast<unsigned>(number(dev / "flags"));
+            l.rx_bytes = number(dev / "statistics/rx_bytes");
+            l.tx_bytes = number(dev / "statistics/tx_bytes");
+            links.push_back(std::move(l));
+        }
+        return links;
+    };
+}
+
+LinuxNetInterfaces::LinuxNetInterfaces(const fs::path &root)
+    : LinuxNetInterfaces(root, root == fs::path("/") ? LinkReader(system_links) : sysfs_links(root))
 {
 }
 
-QString LinuxNetInterfaces::description(const std::string &name, long ifindex)
+LinuxNetInterfaces::LinuxNetInterfaces(fs::path root, LinkReader links) : root_(std::move(root)), links_(std::move(links))
 {
-    const auto key = std::make_pair(ifindex, name);
-    if (const auto known = descriptions_.find(key); known != descriptions_.end())
+}
+
+const LinuxNetInterfaces::Identity &LinuxNetInterfaces::identity(const KernelLink &link)
+{
+    const auto key = std::make_pair(link.ifindex, link.name);
+    if (const auto known = identities_.find(key); known != identities_.end())
         return known->second;
-    const std::string udev = read_text(root_ / "run/udev/data" / ("n" + std::to_string(ifindex))).value_or("");
+    const std::string udev = read_text(root_ / "run/udev/data" / ("n" + std::to_string(link.ifindex))).value_or("");
     QString vendor = udev_value(udev, "ID_VENDOR_FROM_DATABASE");
-    QString model = udev_value(udev, "ID_MODEL_FROM_DATABASE");
+    const QString model = udev_value(udev, "ID_MODEL_FROM_DATABASE");
     // A model name that already begins with its vendor's says it once.
     if (!vendor.isEmpty() && model.startsWith(vendor))
         vendor.clear();
-    const QString text = card_description(vendor, model, QString::fromStdString(name));
-    descriptions_[key] = text;
-    return text;
+    std::error_code ec;
+    return identities_[key] = {card_description(vendor, model, QString::fromStdString(link.name)),
+                               fs::exists(root_ / "sys/class/net" / link.name / "device", ec)};
 }
 
 std::vector<NetInterface> LinuxNetInterfaces::list()
 {
     struct Found {
         bool hardware;
-        long ifindex;
+        int ifindex;
         NetInterface interface;
     };
     std::vector<Found> found;
-    const std::map<std::string, Ipv4Address> addresses = addresses_ ? addresses_() : std::map<std::string, Ipv4Address>{};
-    std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(root_ / "sys/class/net", ec)) {
-        const fs::path dev = entry.path();
-        const std::string name = dev.filename().string();
-        const long long flags = number(read_text(dev / "flags"), 0);
-        if (number(read_text(dev / "type"), 0) == kLoopbackType || (flags & IFF_LOOPBACK) != 0)
+    for (const KernelLink &link : links_()) {
+        if (link.type == kLoopbackType || (link.flags & IFF_LOOPBACK) != 0 || link.ifindex == 0)
             continue;
-        const long ifindex = static_cast<long>(number(read_text(dev / "ifindex"), 0));
-        NetInterface i{};
-        i.description = description(name, ifindex);
-        // The counters keep the 32-bit view that stored readings were taken in.
-        i.in_octets = static_cast<std::uint32_t>(number(read_text(dev / "statistics/rx_bytes"), 0));
-        i.out_octets = static_cast<std::uint32_t>(number(read_text(dev / "statistics/tx_bytes"), 0));
-        i.speed_bps = std::max(0LL, number(read_text(dev / "speed"), 0)) * 1000000;
-        if (const auto a = addresses.find(name); a != addresses.end()) {
-            i.ip = a->second.ip;
-            i.mask = a->second.mask;
-        }
-        found.push_back({fs::exists(dev / "device", ec), ifindex, std::move(i)});
+        const Identity &id = identity(link);
+        const long long mbits =
+            std::atoll(read_text(root_ / "sys/class/net" / link.name / "speed").value_or("0").c_str());
+        found.push_back({id.hardware, link.ifindex,
+                         {id.description, static_cast<std::uint32_t>(link.rx_bytes),
+                          static_cast<std::uint32_t>(link.tx_bytes), std::max(0LL, mbits) * 1000000, link.ip,
+                          link.mask}});
     }
     std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
         return a.hardware != b.hardware ? a.hardware : a.ifindex < b.ifindex;
