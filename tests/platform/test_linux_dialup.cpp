@@ -15,6 +15,7 @@
 
 #include "platform/fake/fake_services.h"
 #include "platform/linux/linux_dialup.h"
+#include "support/fixture_tree.h"
 #include "support/qt_print.h"
 
 namespace fs = std::filesystem;
@@ -22,14 +23,8 @@ using platform::LinuxDialup;
 
 namespace {
 
-class Tree {
+class Tree : public FixtureTree {
 public:
-    fs::path root() const { return dir.path().toStdString(); }
-    void file(const std::string &path, const std::string &bytes)
-    {
-        fs::create_directories((root() / path).parent_path());
-        std::ofstream(root() / path, std::ios::binary) << bytes;
-    }
     // A PPP interface (up or down) served by the pppd with `pid` and these arguments.
     void ppp(const std::string &name, bool up, long pid, const std::string &cmdline, int type = 512)
     {
@@ -38,7 +33,6 @@ public:
         file("run/" + name + ".pid", std::to_string(pid) + "\n" + name + "\n");
         file("proc/" + std::to_string(pid) + "/cmdline", cmdline);
     }
-    QTemporaryDir dir;
 };
 
 std::string nul(std::initializer_list<const char *> args)

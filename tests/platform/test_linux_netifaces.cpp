@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/linux/linux_netifaces.h"
+#include "support/fixture_tree.h"
 #include "support/qt_print.h"
 
 namespace fs = std::filesystem;
@@ -17,14 +18,8 @@ using platform::LinuxNetInterfaces;
 
 namespace {
 
-class Interfaces {
+class Interfaces : public FixtureTree {
 public:
-    fs::path root() const { return dir.path().toStdString(); }
-    void file(const std::string &path, const std::string &bytes)
-    {
-        fs::create_directories((root() / path).parent_path());
-        std::ofstream(root() / path) << bytes;
-    }
     // An interface in sysfs; `udev` the "VENDOR|MODEL" of its hardware, empty for a virtual one.
     void add(const std::string &name, int ifindex, int type, const std::string &speed, const std::string &rx,
              const std::string &tx, const std::string &vendor = {}, const std::string &model = {})
@@ -42,7 +37,6 @@ public:
                  "I:1\nE:ID_VENDOR_FROM_DATABASE=" + vendor + "\nE:ID_MODEL_FROM_DATABASE=" + model + "\n");
         }
     }
-    QTemporaryDir dir;
 };
 
 } // namespace

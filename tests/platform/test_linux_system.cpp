@@ -19,6 +19,7 @@
 #include "platform/linux/linux_power.h"
 #include "platform/linux/linux_registry.h"
 #include "platform/linux/linux_volume.h"
+#include "support/fixture_tree.h"
 #include "support/qt_print.h"
 
 namespace fs = std::filesystem;
@@ -26,21 +27,7 @@ using namespace platform;
 
 namespace {
 
-class Tree {
-public:
-    fs::path root() const { return dir.path().toStdString(); }
-    void file(const std::string &path, const std::string &text)
-    {
-        fs::create_directories((root() / path).parent_path());
-        std::ofstream(root() / path) << text << "\n";
-    }
-    void link(const std::string &path, const std::string &target)
-    {
-        fs::create_directories((root() / path).parent_path());
-        fs::create_directory_symlink(target, root() / path);
-    }
-    QTemporaryDir dir;
-};
+using Tree = FixtureTree;
 
 } // namespace
 
