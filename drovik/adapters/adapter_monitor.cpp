@@ -36,19 +36,20 @@ void TForm1::adapter_startup()
     const InterfaceSnapshot snapshot = take_snapshot();
     int shown = 0;
     for (int k = 1; k <= snapshot.row_count && shown < 2; ++k) {
-        const std::string &description = snapshot.rows[static_cast<std::size_t>(k - 1)].description;
-        if (description.find(kLoopbackMarker) == std::string::npos)
-            show_card_caption(shown++, datastore::from_cp1251(description));
+        const SnapshotRow &row = snapshot.rows[static_cast<std::size_t>(k - 1)];
+        if (!is_loopback(row))
+            show_card_caption(shown++, datastore::from_cp1251(row.description));
     }
 
     for (int n = 1; n <= 2; ++n) {
         CardControls &card = cards[static_cast<std::size_t>(n - 1)];
-        if (datastore::save_mode(data_->adapters, n).bytes() == kSaveEveryHours) {
+        const bool every_hours = datastore::save_mode(data_->adapters, n).bytes() == kSaveEveryHours;
+        if (every_hours) {
             // A parameter left unreadable by an interrupted run: every hour, the text kept as it is.
             const auto hours = save_hours(datastore::card_save_param(settings(), n).text());
             card.timer->setInterval(hours.value_or(1) * 3600000);
         }
-        set_running(card.timer, datastore::save_mode(data_->adapters, n).bytes() == kSaveEveryHours && settings().net_watch_off == 0);
+        set_running(card.timer, every_hours && settings().net_watch_off == 0);
     }
     show_card_prices(1);
 

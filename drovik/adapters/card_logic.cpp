@@ -19,7 +19,18 @@ void drop_first(T (&entries)[N])
     std::move(std::begin(entries) + 1, std::end(entries), std::begin(entries));
 }
 
+// Megabytes (of 1048576 bytes) of a counter, as a 32-bit float.
+float megabytes(float octets)
+{
+    return static_cast<float>(static_cast<double>(octets) / 1024 / 1024);
+}
+
 } // namespace
+
+bool is_loopback(const SnapshotRow &row)
+{
+    return row.description.find(kLoopbackMarker) != std::string::npos;
+}
 
 InterfaceSnapshot make_snapshot(const std::vector<platform::NetInterface> &interfaces)
 {
@@ -48,11 +59,6 @@ int find_card(const InterfaceSnapshot &snapshot, const AdapterStatsRecord &adapt
             return k;
     }
     return 0;
-}
-
-float megabytes(float octets)
-{
-    return static_cast<float>(static_cast<double>(octets) / 1024 / 1024);
 }
 
 CardLabels card_labels(const SnapshotRow &row, const CardPrices &prices)
@@ -104,10 +110,10 @@ void assign_cards(AdapterStatsRecord &adapters, const InterfaceSnapshot &snapsho
 {
     int card = 1;
     for (int a = 1; a <= std::min(snapshot.row_count, kSnapshotRows) && card <= kCards; ++a) {
-        const std::string &description = snapshot.rows[static_cast<std::size_t>(a - 1)].description;
-        if (description.find(kLoopbackMarker) != std::string::npos)
+        const SnapshotRow &row = snapshot.rows[static_cast<std::size_t>(a - 1)];
+        if (is_loopback(row))
             continue;
-        card_description(adapters, card).assign_bytes(description);
+        card_description(adapters, card).assign_bytes(row.description);
         set_reading_count(adapters, card, 0);
         save_mode(adapters, card).assign_bytes(kSaveAtExit);
         ++card;

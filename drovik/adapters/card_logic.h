@@ -37,6 +37,9 @@ struct InterfaceSnapshot {
     std::array<SnapshotRow, kSnapshotRows> rows;
 };
 
+// Whether a row is the loopback interface, which is never offered as a card.
+bool is_loopback(const SnapshotRow &row);
+
 // The first four interfaces the system lists.
 InterfaceSnapshot make_snapshot(const std::vector<platform::NetInterface> &interfaces);
 
@@ -53,15 +56,14 @@ struct CardLabels {
 };
 CardLabels card_labels(const SnapshotRow &row, const datastore::CardPrices &prices);
 
-// Megabytes (of 1048576 bytes) of a counter, as a 32-bit float.
-float megabytes(float octets);
-
 // Keeps a reading of card n from `row` as its next entry and returns that entry. A full store
 // drops its oldest reading to make room. The exit save also adds the costs to the exit sums.
 int keep_reading(datastore::AdapterStatsRecord &adapters, int n, const SnapshotRow &row, datastore::TDateTime now,
                  bool at_exit);
 
-// From this count on the user hears that the store is nearly full.
+// Above this count a save first offers the calibration, which starts the store afresh.
+inline constexpr int kCalibrationOfferAbove = 497;
+// Above this count the user hears that the store is nearly full.
 inline constexpr int kReadingsWarnAbove = 490;
 
 // Assigns the non-loopback rows to cards 1 and 2 in order: description, no readings, saved at

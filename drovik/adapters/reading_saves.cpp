@@ -1,4 +1,6 @@
 // Saved readings of the cards: when they are taken, the save modes, clearing, and the exit save.
+#include <utility>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +17,7 @@
 void TForm1::Record_Ethernet(int card, bool at_exit)
 {
     auto &adapters = data_->adapters;
-    if (datastore::reading_count(adapters, card) > 497)
+    if (datastore::reading_count(adapters, card) > kCalibrationOfferAbove)
         suiButton2Click();
     if (card_saved[static_cast<std::size_t>(card - 1)] || settings().net_watch_off != 0)
         return;
