@@ -206,9 +206,13 @@ private:
     void session_start_steps();
     void WorkInet();
     void session_end_steps();
+    // No session: the state the monitor starts from and returns to at each hang-up.
+    void reset_session_state();
     void Workwithoutinet();
     void show_current_provider();
     void tell_dialog_failure();
+    // What the dial-up layer has to say about the phonebook, once.
+    void tell_phonebook_notice();
     QWidget *build_lock_group(QWidget *page);
     void set_window_locked(bool locked);
     void show_taskbar_entry();

@@ -134,37 +134,43 @@ float fair_price(const ProviderRecord &providers, const TariffRecord &stored, in
         }
         return 0;
     };
-    auto row_at = [&](TDateTime t) {
-        const TDateTime day = date_of(t);
+    // Calls visit(r, from, to) for each interval of the rows in force on `day` until it returns true.
+    auto each_interval = [&](TDateTime day, auto visit) {
         int first = 0, top = 0;
         group_of(day, first, top);
         for (int r = first; r <= top; ++r) {
             TDateTime iv[2][2];
             for (int k = intervals(r, day, iv) - 1; k >= 0; --k) {
-                if (iv[k][0] <= t && t < iv[k][1])
-                    return r;
+                if (visit(r, iv[k][0], iv[k][1]))
+                    return;
             }
         }
-        return 0;
+    };
+    auto row_at = [&](TDateTime t) {
+        int found = 0;
+        each_interval(date_of(t), [&](int r, TDateTime from, TDateTime to) {
+            found = from <= t && t < to ? r : 0;
+            return found != 0;
+        });
+        return found;
     };
 
     double total = 0;
     for (TDateTime day = date_of(start); day <= date_of(end); day += 1) {
         const TDateTime a = std::max(start, day);
         const TDateTime b = std::min(end, day + 1);
-        int first = 0, top = 0;
-        group_of(day, first, top);
-        for (int r = first; r <= top; ++r) {
-            TDateTime iv[2][2];
-            for (int k = intervals(r, day, iv) - 1; k >= 0; --k) {
-                const double overlap = std::min(b, iv[k][1]) - std::max(a, iv[k][0]);
-                if (overlap > 0)
-                    total += span_cost(price_of(stored, p, r), overlap);
-            }
-        }
+        each_interval(day, [&](int r, TDateTime from, TDateTime to) {
+            const double overlap = std::min(b, to) - std::max(a, from);
+            if (overlap > 0)
+                total += span_cost(price_of(stored, p, r), overlap);
+            return false;
+        });
     }
-    if (const int r = row_at(end) != 0 ? row_at(end) : row_at(end - kSecond))
-        row = static_cast<std::uint8_t>(r);
+    int last = row_at(end);
+    if (last == 0)
+        last = row_at(end - kSecond);
+    if (last != 0)
+        row = static_cast<std::uint8_t>(last);
     return static_cast<float>(total);
 }
 

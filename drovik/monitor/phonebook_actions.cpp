@@ -67,8 +67,7 @@ void TForm1::tell_dialog_failure()
 {
     svc_.dialogs.message(QStringLiteral("Ошибка вызова функции!"), platform::MessageIcon::None,
                          platform::MessageButtons::Ok);
-    if (const auto notice = svc_.dialup.take_phonebook_notice())
-        svc_.dialogs.message(*notice, platform::MessageIcon::Information, platform::MessageButtons::Ok);
+    tell_phonebook_notice();
 }
 
 void TForm1::Button4Click()

@@ -13,8 +13,7 @@ void TForm1::check_prov()
     const std::vector<QString> entries = svc_.dialup.phonebook_entries();
     if (entries.empty()) {
         GroupBox1->hide();
-        if (const auto notice = svc_.dialup.take_phonebook_notice())
-            svc_.dialogs.message(*notice, platform::MessageIcon::Information, platform::MessageButtons::Ok);
+        tell_phonebook_notice();
         return;
     }
     GroupBox1->show();
@@ -44,6 +43,12 @@ void TForm1::check_prov()
         load_dat();
         Change_prov(1);
     }
+}
+
+void TForm1::tell_phonebook_notice()
+{
+    if (const auto notice = svc_.dialup.take_phonebook_notice())
+        svc_.dialogs.message(*notice, platform::MessageIcon::Information, platform::MessageButtons::Ok);
 }
 
 QString TForm1::GetServerIP()

@@ -155,6 +155,11 @@ void TForm1::session_end_steps()
     GroupBox2->setTitle(QStringLiteral("Статистика активного подключения"));
     svc_.tray.set_image(platform::TrayImage::Idle);
     Workwithoutinet();
+    reset_session_state();
+}
+
+void TForm1::reset_session_state()
+{
     online = false;
     session_bytes_in = 0;
     session_bytes_out = 0;

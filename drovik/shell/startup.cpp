@@ -12,13 +12,8 @@ void TForm1::FormCreate()
 {
     PageControl1->setCurrentWidget(suiTabSheet1);
 
-    online = false;
+    reset_session_state();
     card_saved = {false, false};
-    session_bytes_in = 0;
-    session_bytes_out = 0;
-    session_speed = 1000000;
-    session_start = 10.0;
-    session_now = 1.0;
 
     setWindowTitle(product_caption());
     QApplication::setApplicationDisplayName(product_caption());

@@ -251,6 +251,13 @@ public:
     QString identity(const std::filesystem::path &) override { return serial; }
 };
 
+// Real services in place of some fakes, for a test or benchmark of that real part.
+struct RealParts {
+    Dialup *dialup = nullptr;
+    NetInterfaces *netifaces = nullptr;
+    TariffLibrary *tariff_library = nullptr;
+};
+
 // Every service as a fake, for a window under test.
 struct FakeServices {
     FakeDialogs dialogs;
@@ -269,10 +276,12 @@ struct FakeServices {
     FakeReportLibrary report_library;
     FakeVolume volume;
 
-    Services services()
+    Services services(const RealParts &real = {})
     {
         return {dialogs, clock, tray, taskbar, single_instance, registry, power, launcher, modems,
-                dialup, netifaces, pop3, tariff_library, report_library, volume};
+                real.dialup != nullptr ? *real.dialup : dialup,
+                real.netifaces != nullptr ? *real.netifaces : netifaces, pop3,
+                real.tariff_library != nullptr ? *real.tariff_library : tariff_library, report_library, volume};
     }
 };
 

@@ -121,10 +121,9 @@ LinuxNetInterfaces::LinuxNetInterfaces(fs::path root, LinkReader links) : root_(
 {
 }
 
-const LinuxNetInterfaces::Identity &LinuxNetInterfaces::identity(const KernelLink &link)
+LinuxNetInterfaces::Identity LinuxNetInterfaces::identity(const KernelLink &link)
 {
-    const auto key = std::make_pair(link.ifindex, link.name);
-    if (const auto known = identities_.find(key); known != identities_.end())
+    if (const auto known = identities_.find({link.ifindex, link.name}); known != identities_.end())
         return known->second;
     const std::string udev = read_text(root_ / "run/udev/data" / ("n" + std::to_string(link.ifindex))).value_or("");
     QString vendor = udev_value(udev, "ID_VENDOR_FROM_DATABASE");
@@ -133,8 +132,8 @@ const LinuxNetInterfaces::Identity &LinuxNetInterfaces::identity(const KernelLin
     if (!vendor.isEmpty() && model.startsWith(vendor))
         vendor.clear();
     std::error_code ec;
-    return identities_[key] = {card_description(vendor, model, QString::fromStdString(link.name)),
-                               fs::exists(root_ / "sys/class/net" / link.name / "device", ec)};
+    return {card_description(vendor, model, QString::fromStdString(link.name)),
+            fs::exists(root_ / "sys/class/net" / link.name / "device", ec)};
 }
 
 std::vector<NetInterface> LinuxNetInterfaces::list()
@@ -145,10 +144,12 @@ std::vector<NetInterface> LinuxNetInterfaces::list()
         NetInterface interface;
     };
     std::vector<Found> found;
+    // Only the interfaces there now stay known: containers come and go with new interfaces.
+    std::map<std::pair<int, std::string>, Identity> known;
     for (const KernelLink &link : links_()) {
         if (link.type == kLoopbackType || (link.flags & IFF_LOOPBACK) != 0 || link.ifindex == 0)
             continue;
-        const Identity &id = identity(link);
+        const Identity &id = known[{link.ifindex, link.name}] = identity(link);
         const long long mbits =
             std::atoll(read_text(root_ / "sys/class/net" / link.name / "speed").value_or("0").c_str());
         found.push_back({id.hardware, link.ifindex,
@@ -156,6 +157,7 @@ std::vector<NetInterface> LinuxNetInterfaces::list()
                           static_cast<std::uint32_t>(link.tx_bytes), std::max(0LL, mbits) * 1000000, link.ip,
                           link.mask}});
     }
+    identities_ = std::move(known);
     std::sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
         return a.hardware != b.hardware ? a.hardware : a.ifindex < b.ifindex;
     });

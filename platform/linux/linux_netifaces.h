@@ -42,11 +42,11 @@ private:
         QString description;
         bool hardware;
     };
-    const Identity &identity(const KernelLink &link);
+    Identity identity(const KernelLink &link);
 
     std::filesystem::path root_;
     LinkReader links_;
-    // A card's names do not change while its interface exists.
+    // A card's names do not change while its interface exists: read once, kept while it is there.
     std::map<std::pair<int, std::string>, Identity> identities_;
 };
 

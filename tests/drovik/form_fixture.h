@@ -25,14 +25,6 @@ protected:
         return *form;
     }
 
-    // The fake services with another dial-up layer in place of the fake one.
-    platform::Services with_dialup(platform::Dialup &dialup)
-    {
-        const platform::Services s = fakes.services();
-        return {s.dialogs, s.clock,  s.tray, s.taskbar,     s.single_instance, s.registry,       s.power,
-                s.launcher, s.modems, dialup, s.netifaces,      s.pop3, s.tariff_library, s.report_library, s.volume};
-    }
-
     template <class Record>
     void store(const Record &rec)
     {

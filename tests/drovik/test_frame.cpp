@@ -202,7 +202,7 @@ public:
 TEST_F(FormTest, ATickThatStartsDuringAnotherDoesNothing)
 {
     ReenteringDialup dialup;
-    TForm1 f(with_dialup(dialup), folder());
+    TForm1 f(fakes.services({.dialup = &dialup}), folder());
     f.Timer1->stop();
     dialup.form = &f;
     f.Timer1Timer();
@@ -217,7 +217,7 @@ TEST_F(FormTest, ModemWatchingOffCountsNoConnection)
     settings->modem_watch_off = 1;
     store(*settings);
     ReenteringDialup dialup;
-    TForm1 f(with_dialup(dialup), folder());
+    TForm1 f(fakes.services({.dialup = &dialup}), folder());
     f.Timer1Timer();
     EXPECT_EQ(dialup.calls, 0);
 }

@@ -294,10 +294,7 @@ TEST_F(FormTest, ASessionPricedByTheRealLibrary)
     const auto old_dir = std::filesystem::current_path();
     std::filesystem::current_path(folder());
     platform::LinuxTariffLibrary kolvane(QStringLiteral(VELMORA_BIN_DIR));
-    platform::Services s = fakes.services();
-    TForm1 f({s.dialogs, s.clock, s.tray, s.taskbar, s.single_instance, s.registry, s.power, s.launcher, s.modems, s.dialup,
-              s.netifaces, s.pop3, kolvane, s.report_library, s.volume},
-             folder());
+    TForm1 f(fakes.services({.tariff_library = &kolvane}), folder());
     f.Timer1->stop();
     fakes.dialup.entries = {QStringLiteral("Дом")};
     fakes.dialup.connections = {{QStringLiteral("Дом"), 3}};

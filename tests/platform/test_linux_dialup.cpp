@@ -15,6 +15,7 @@
 
 #include "platform/fake/fake_services.h"
 #include "platform/linux/linux_dialup.h"
+#include "support/child.h"
 #include "support/fixture_tree.h"
 #include "support/qt_print.h"
 
@@ -68,21 +69,14 @@ TEST(LinuxDialup, AnUnreadablePhonebookIsEmptyAndToldOnce)
     ::chmod((t.root() / "etc").c_str(), 0755);
     ::chmod((t.root() / "etc/ppp").c_str(), 0755);
     ::chmod((t.root() / "etc/ppp/peers").c_str(), 02750); // root:dip on Debian
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
+    EXPECT_TRUE(in_child_as_nobody([&] {
         LinuxDialup dialup(t.root());
         const bool empty = dialup.phonebook_entries().empty();
         const auto first = dialup.take_phonebook_notice();
         dialup.phonebook_entries();
         const bool once = !dialup.take_phonebook_notice().has_value();
-        ::_exit(empty && first && first->contains(QStringLiteral("dip")) && once ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+        return empty && first && first->contains(QStringLiteral("dip")) && once;
+    }));
 }
 
 TEST(LinuxDialup, ConnectionsArePppdLinksThatAreUp)
@@ -192,17 +186,10 @@ TEST(LinuxDialup, AHangUpRefusedByTheSystemIsReported)
     Tree t;
     t.ppp("ppp0", true, pppd.pid(), "pppd call Home");
     ::chmod(t.dir.path().toStdString().c_str(), 0755);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-            ::_exit(2);
+    EXPECT_TRUE(in_child_as_nobody([&] {
         const auto refused = LinuxDialup(t.root()).hang_up(pppd.pid());
-        ::_exit(refused && refused->contains(QStringLiteral("another user")) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << WEXITSTATUS(status);
+        return refused && refused->contains(QStringLiteral("another user"));
+    }));
     EXPECT_EQ(pppd.process.state(), QProcess::Running);
 }
 
